@@ -1,0 +1,50 @@
+#pragma once
+// The common base of the four ghosts: in play or waiting in the house, blue
+// or not, the shared attack/scatter mode and the per-move dispatch.
+
+#include "actors/Player.h"
+
+class Ghost : public Player {
+ public:
+  Ghost();
+  virtual ~Ghost();
+
+  // The colour's own behaviour in attack mode.
+  virtual bool attack(int* grid) = 0;
+
+  // In play at (190, 231) facing up; blue, slow-down and counter unchanged.
+  void resetToHome();
+  void setSlowDownFactor(int n) { slowDownFactor = n; }
+  void setActive(bool a) { active = a; }
+  bool isActive() const { return active; }
+  void setBlue(bool b) { blue = b; }
+  bool isBlue() const { return blue; }
+  void setReleaseCountdown(int n) { releaseCountdown = n; }
+  int getReleaseCountdown() const { return releaseCountdown; }
+
+  static bool isAttackMode();
+  static bool isScatterMode();
+  static void setAttackMode(bool b);
+  static void setScatterMode(bool b);
+
+  // One move: wander while blue, attack or scatter by the mode, or count down
+  // the release while waiting. True when the ghost moved or was released.
+  bool update(int* grid);
+  bool wander(int* grid);
+  bool scatter(int* grid);
+  // The blue sprite while blue, the normal one otherwise.
+  void draw() const;
+
+ protected:
+  bool active;
+  bool blue;
+  int releaseCountdown;
+  gxbase::Image blueLeft;
+  gxbase::Image blueRight;
+  gxbase::Image blueDown;
+  gxbase::Image blueUp;
+};
+
+// The power-pill rule: every ghost turns blue and slow, the blue period
+// restarts and the pill counts as eaten food.
+void startBlueGhosts();

@@ -1,0 +1,50 @@
+#pragma once
+// The movement model shared by every actor: pixel position, direction,
+// slow-down, the legal-move test on the live maze and the one-pixel step.
+
+#include "actors/CellPos.h"
+#include "gxbase/Image.h"
+
+// Direction codes, usable as bit flags; a mask of 0 means none.
+enum Direction { DIR_NONE = 0, DIR_LEFT = 1, DIR_UP = 2, DIR_RIGHT = 4, DIR_DOWN = 8 };
+
+// Left <-> right, up <-> down.
+int oppositeDirection(int direction);
+
+class Player {
+ public:
+  Player();
+  ~Player();
+  Player(const Player&) = delete;
+  Player& operator=(const Player&) = delete;
+
+  int getX() const { return x; }
+  int getY() const { return y; }
+  void setPosition(int px, int py) { x = px; y = py; }
+  int getDirection() const { return direction; }
+  void setDirection(int d) { direction = d; }
+  int getKind() const { return kind; }
+  int getSlowDownFactor() const { return slowDownFactor; }
+
+  // The cell whose centre is at or to the left of / below the position.
+  CellPos cellPosition() const;
+  // Mask of open exits; 0 unless the actor stands exactly on a cell centre.
+  int openDirections(const int* grid) const;
+  // One move step: true when the actor moved a pixel (or has no direction),
+  // false when it waited for its slow-down factor or a wall/door refused it.
+  bool step(const int* grid);
+  // Draws the sprite of the current direction centred on the position.
+  void draw() const;
+
+ protected:
+  int x;
+  int y;
+  int slowDownFactor;
+  int moveCounter;
+  gxbase::Image spriteLeft;
+  gxbase::Image spriteRight;
+  gxbase::Image spriteDown;
+  gxbase::Image spriteUp;
+  int direction;
+  int kind;  // 0 chomper; 1 red, 2 green, 3 orange, 4 turquoise ghost
+};

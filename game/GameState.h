@@ -1,0 +1,68 @@
+#pragma once
+// The one game's shared state: the maze grids, the actors taking part, the
+// food count, the mode countdowns and the settings read from the config file.
+// Process-wide, one instance, shared by the game core, the actors and the
+// autonomous player.
+
+class Chomper;
+class Ghost;
+
+constexpr int MAZE_COLS = 19;
+constexpr int MAZE_ROWS = 22;
+constexpr int MAZE_CELLS = MAZE_COLS * MAZE_ROWS;
+constexpr int CELL_SIZE = 20;
+
+// Cell codes held by the maze grids. Every code above 2 is open corridor.
+enum CellCode {
+  CELL_VOID = 0,       // filler beside the tunnel row; never entered
+  CELL_WALL = 1,
+  CELL_DOOR = 2,       // ghost-house door; only ghosts pass it
+  CELL_TUNNEL = 3,     // tunnel end: entering it jumps to the other side
+  CELL_DOT = 4,
+  CELL_POWERPILL = 5,
+  CELL_EMPTY = 9       // corridor with nothing (left) to eat
+};
+
+// Grids are MAZE_ROWS x MAZE_COLS, row-major, top row first: the cell in
+// column c and row r counted from the bottom is element (21 - r) * 19 + c.
+inline int gridIndex(int col, int rowFromBottom) {
+  return (MAZE_ROWS - 1 - rowFromBottom) * MAZE_COLS + col;
+}
+
+// Actors taking part; not owned. A null ghost does not play.
+extern Chomper* chomper;
+extern Ghost* redGhost;
+extern Ghost* greenGhost;
+extern Ghost* orangeGhost;
+extern Ghost* turquoiseGhost;
+
+extern int maze[MAZE_CELLS];                 // the live maze; all 0 until the first reset
+extern const int mazeTemplate[MAZE_CELLS];   // the level
+
+extern int foodLeft;
+extern bool gameWon;
+extern bool fruitShown;
+extern int scatterCountdown;
+extern int attackCountdown;
+extern int blueCountdown;
+extern bool attackMode;  // shared ghost mode: true attack, false scatter
+
+// Settings held as globals (0 until the config is read).
+extern int nMovesBlueGhosts;
+extern int nMovesGhostAppears;
+extern int lengthAttackMode;
+extern int lengthScatterMode;
+extern int powerpillSlowdownFactor;
+extern int ghostValue;
+extern int powerpillValue;
+extern int dotValue;
+extern int fruitValue;
+
+void setChomper(Chomper* c);
+int getPowerpillValue();
+int getDotValue();
+// One piece of food eaten; eating the last one wins the game.
+void foodEaten();
+
+// Puts every value above back to its program-start value (tests use this).
+void resetGameState();
