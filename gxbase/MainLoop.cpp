@@ -28,6 +28,11 @@ unsigned eventWindowId(const SDL_Event& event) {
   return 0;
 }
 
+// True when nothing at all waits. A poll can come back empty while events
+// posted during the last poll cycle still wait behind the native layer's
+// end-of-cycle marker; those must not be taken for an empty queue.
+bool queueIsEmpty() { return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) <= 0; }
+
 }  // namespace
 
 int Main::MessageLoop() {
@@ -54,6 +59,7 @@ int Main::MessageLoop() {
       }
       continue;
     }
+    if (!queueIsEmpty()) continue;
     // An empty queue: pending repaints come first, like waiting messages;
     // only a pass with nothing at all to do is an idle pass.
     bool painted = false;
