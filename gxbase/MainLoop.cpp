@@ -40,23 +40,7 @@ int Main::MessageLoop() {
   for (;;) {
     SDL_Event event;
     if (SDL_PollEvent(&event)) {
-      Platform::Event framework;
-      bool known = Platform::Classify(event.type, &framework);
-      if (known && framework == Platform::Event::Quit) {
-        exitCode = event.user.code;
-        break;
-      }
-      if (known && framework == Platform::Event::TimerTick) {
-        DispatchTimerTick(static_cast<unsigned>(event.user.code));
-        continue;
-      }
-      unsigned id = eventWindowId(event);
-      for (size_t i = 0; id != 0 && i < windows.size(); ++i) {
-        if (windows[i]->NativeId() == id) {
-          windows[i]->Dispatch(&event);
-          break;
-        }
-      }
+      if (DispatchEvent(&event, &exitCode)) break;
       continue;
     }
     if (!queueIsEmpty()) continue;
@@ -69,6 +53,28 @@ int Main::MessageLoop() {
   // The main window went with its close; whatever else is open goes now.
   DestroyWindows();
   return exitCode;
+}
+
+bool Main::DispatchEvent(const void* nativeEvent, int* exitCode) {
+  const SDL_Event& event = *static_cast<const SDL_Event*>(nativeEvent);
+  Platform::Event framework;
+  bool known = Platform::Classify(event.type, &framework);
+  if (known && framework == Platform::Event::Quit) {
+    *exitCode = event.user.code;
+    return true;
+  }
+  if (known && framework == Platform::Event::TimerTick) {
+    DispatchTimerTick(static_cast<unsigned>(event.user.code));
+    return false;
+  }
+  unsigned id = eventWindowId(event);
+  for (size_t i = 0; id != 0 && i < windows.size(); ++i) {
+    if (windows[i]->NativeId() == id) {
+      windows[i]->Dispatch(&event);
+      break;
+    }
+  }
+  return false;
 }
 
 void Main::Idle() {

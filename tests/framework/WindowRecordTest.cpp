@@ -164,3 +164,22 @@ TEST(WindowDestruction, deletingAnOpenWindowClosesItsNativeWindow) {
   delete window;
   EXPECT_EQ(gxbase::ContextStack::CurrentContext(), nullptr);
 }
+
+TEST(PixelFormat, unavailableDepthsFallBackToTheClosestFormat) {
+  GLWindow window;
+  window.Extra()->depthBits = 255;
+  window.Extra()->accumulationBits = 255;
+  window.Extra()->displayMode = 7 | 8;  // with stereo
+  EXPECT_TRUE(window.Extra()->Create());
+  EXPECT_TRUE(window.HasContext());
+  window.Extra()->Destroy();
+}
+
+TEST(PixelFormat, fullScreenWindowCoversTheDisplay) {
+  GLWindow window;
+  window.Extra()->fullScreen = true;
+  ASSERT_TRUE(window.Extra()->Create());
+  EXPECT_TRUE(window.Extra()->fullScreenActive);
+  EXPECT_GT(window.Width(), 320);
+  window.Extra()->Destroy();
+}
