@@ -19,8 +19,13 @@ int anyDirectionIn(int mask) {
   return DIR_NONE;
 }
 
+bool isDirection(int d) {
+  return d == DIR_LEFT || d == DIR_UP || d == DIR_RIGHT || d == DIR_DOWN;
+}
+
 int firstIn(int from, int mask, int (*turn)(int)) {
   assert((mask & kAllDirections) != 0 && "a turn needs an open direction");
+  if (!isDirection(from)) return anyDirectionIn(mask);
   int d = from;
   for (int i = 0; i < 4; ++i) {
     d = turn(d);
