@@ -36,6 +36,17 @@ class Ghost : public Player {
   void draw() const;
 
  protected:
+  // The frame every behaviour shares: a new direction is chosen (by
+  // choose(mask)) only on a centre with an open exit, and the old one comes
+  // back when the step waited, so the choice is made again next time.
+  template <typename Choose>
+  bool moveChoosing(int* grid, Choose choose);
+  // Draws r; when r > 0.5 and the primary direction towards the chomper is in
+  // the mask, that direction, otherwise DIR_NONE (the secondary is never tried).
+  int chaseDirection(int mask) const;
+  // The scatter choice towards the cell above the house door.
+  int scatterDirection(int mask) const;
+
   bool active;
   bool blue;
   int releaseCountdown;
@@ -48,3 +59,13 @@ class Ghost : public Player {
 // The power-pill rule: every ghost turns blue and slow, the blue period
 // restarts and the pill counts as eaten food.
 void startBlueGhosts();
+
+template <typename Choose>
+bool Ghost::moveChoosing(int* grid, Choose choose) {
+  int previous = direction;
+  int mask = openDirections(grid);
+  if (mask != DIR_NONE) direction = choose(mask);
+  bool moved = step(grid);
+  if (!moved) direction = previous;
+  return moved;
+}

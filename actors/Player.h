@@ -37,6 +37,18 @@ class Player {
   void draw() const;
 
  protected:
+  bool isGhost() const { return kind != 0; }
+  bool onCellCentre() const;
+  // Code of the cell next to the actor's cell (it stands on a centre) in
+  // direction d; CELL_VOID outside the grid.
+  int neighbourCode(const int* grid, int d) const;
+  // The sprite for a direction out of four (left, up, right, down); null for
+  // any other direction.
+  static const gxbase::Image* pick(int d, const gxbase::Image& left, const gxbase::Image& up,
+                                   const gxbase::Image& right, const gxbase::Image& down);
+  // Draws an image centred on the actor's position; nothing for an invalid image.
+  void drawCentred(const gxbase::Image* image) const;
+
   int x;
   int y;
   int slowDownFactor;

@@ -29,6 +29,11 @@ inline int gridIndex(int col, int rowFromBottom) {
   return (MAZE_ROWS - 1 - rowFromBottom) * MAZE_COLS + col;
 }
 
+// True for a cell of the grid (column 0..18, row from the bottom 0..21).
+inline bool insideGrid(int col, int rowFromBottom) {
+  return col >= 0 && col < MAZE_COLS && rowFromBottom >= 0 && rowFromBottom < MAZE_ROWS;
+}
+
 // Actors taking part; not owned. A null ghost does not play.
 extern Chomper* chomper;
 extern Ghost* redGhost;
@@ -63,6 +68,8 @@ int getPowerpillValue();
 int getDotValue();
 // One piece of food eaten; eating the last one wins the game.
 void foodEaten();
+// Number of cells of a MAZE_CELLS grid holding a dot or a power pill.
+int countFoodIn(const int* grid);
 
 // Puts every value above back to its program-start value (tests use this).
 void resetGameState();
