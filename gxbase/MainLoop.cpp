@@ -1,0 +1,75 @@
+#include <SDL.h>
+
+#include "gxbase/GLWindow.h"
+#include "gxbase/Main.h"
+#include "gxbase/Platform.h"
+#include "gxbase/WindowEx.h"
+
+namespace gxbase {
+
+namespace {
+
+// The native window an event is addressed to; 0 for none.
+unsigned eventWindowId(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_WINDOWEVENT: return event.window.windowID;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: return event.key.windowID;
+    case SDL_MOUSEMOTION: return event.motion.windowID;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: return event.button.windowID;
+    case SDL_MOUSEWHEEL: return event.wheel.windowID;
+    case SDL_TEXTINPUT: return event.text.windowID;
+    case SDL_TEXTEDITING: return event.edit.windowID;
+    default: break;
+  }
+  Platform::Event framework;
+  if (Platform::Classify(event.type, &framework)) return event.user.windowID;
+  return 0;
+}
+
+}  // namespace
+
+int Main::MessageLoop() {
+  int exitCode = 0;
+  for (;;) {
+    SDL_Event event;
+    if (SDL_PollEvent(&event)) {
+      Platform::Event framework;
+      bool known = Platform::Classify(event.type, &framework);
+      if (known && framework == Platform::Event::Quit) {
+        exitCode = event.user.code;
+        break;
+      }
+      if (known && framework == Platform::Event::TimerTick) {
+        DispatchTimerTick(static_cast<unsigned>(event.user.code));
+        continue;
+      }
+      unsigned id = eventWindowId(event);
+      for (size_t i = 0; id != 0 && i < windows.size(); ++i) {
+        if (windows[i]->NativeId() == id) {
+          windows[i]->Dispatch(&event);
+          break;
+        }
+      }
+      continue;
+    }
+    // An empty queue: pending repaints come first, like waiting messages;
+    // only a pass with nothing at all to do is an idle pass.
+    bool painted = false;
+    for (size_t i = 0; i < windows.size(); ++i) painted |= windows[i]->PaintIfNeeded();
+    if (!painted) Idle();
+  }
+  // The main window went with its close; whatever else is open goes now.
+  DestroyWindows();
+  return exitCode;
+}
+
+void Main::Idle() {
+  if (app != nullptr) app->OnIdle();
+  for (size_t i = 0; i < windows.size(); ++i) windows[i]->Owner()->OnIdle();
+}
+
+void Main::PostQuit(int exitCode) { Platform::Post(Platform::Event::Quit, 0, exitCode); }
+
+}  // namespace gxbase

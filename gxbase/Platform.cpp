@@ -1,0 +1,79 @@
+#include "gxbase/Platform.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+namespace gxbase {
+
+namespace {
+
+constexpr int kEventCount = 4;
+
+struct State {
+  bool events = false;
+  bool video = false;
+  Uint32 firstEvent = 0;
+};
+
+State& state() {
+  static State instance;
+  return instance;
+}
+
+}  // namespace
+
+bool Platform::EnsureEvents() {
+  State& s = state();
+  if (s.events) return true;
+  // Ctrl-C should end the program as usual, not become a quit event that
+  // the loop does not act on.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return false;
+  Uint32 first = SDL_RegisterEvents(kEventCount);
+  if (first == static_cast<Uint32>(-1)) return false;
+  s.firstEvent = first;
+  s.events = true;
+  return true;
+}
+
+bool Platform::EnsureVideo() {
+  State& s = state();
+  if (s.video) return true;
+  if (!EnsureEvents()) return false;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  s.video = true;
+  return true;
+}
+
+bool Platform::Post(Event event, unsigned windowId, int code) {
+  if (!EnsureEvents()) return false;
+  SDL_Event e;
+  SDL_zero(e);
+  e.type = TypeOf(event);
+  e.user.windowID = windowId;
+  e.user.code = code;
+  return SDL_PushEvent(&e) == 1;
+}
+
+bool Platform::Classify(unsigned eventType, Event* event) {
+  const State& s = state();
+  if (!s.events || eventType < s.firstEvent || eventType >= s.firstEvent + kEventCount) {
+    return false;
+  }
+  *event = static_cast<Event>(eventType - s.firstEvent);
+  return true;
+}
+
+unsigned Platform::TypeOf(Event event) {
+  EnsureEvents();
+  return state().firstEvent + static_cast<Uint32>(event);
+}
+
+void Platform::Shutdown() {
+  State& s = state();
+  if (TTF_WasInit()) TTF_Quit();
+  if (s.events) SDL_Quit();
+  s = State();
+}
+
+}  // namespace gxbase

@@ -1,0 +1,26 @@
+#pragma once
+// The framework's own use of the native layer: started lazily, with the
+// framework's events (creation notification, close request, quit, timer
+// tick) travelling through the native event queue.
+
+namespace gxbase {
+
+class Platform {
+ public:
+  enum class Event { Created, CloseRequest, Quit, TimerTick };
+
+  // Events and timers; true when they are available.
+  static bool EnsureEvents();
+  // Events, timers and windows; true when windows can be opened.
+  static bool EnsureVideo();
+  // Queues a framework event for a window (native id, 0 for none).
+  static bool Post(Event event, unsigned windowId, int code);
+  // Which framework event a native event type is; false for any other.
+  static bool Classify(unsigned eventType, Event* event);
+  // The native event type that carries a framework event.
+  static unsigned TypeOf(Event event);
+  // Shuts the native layer down at process exit.
+  static void Shutdown();
+};
+
+}  // namespace gxbase

@@ -1,0 +1,99 @@
+#include "gxbase/WindowEx.h"
+
+#include <SDL.h>
+
+#include "gxbase/ContextStack.h"
+#include "gxbase/GLWindow.h"
+#include "gxbase/Platform.h"
+
+namespace gxbase {
+
+static_assert(WindowEx::kDefaultPosition == static_cast<int>(SDL_WINDOWPOS_UNDEFINED),
+              "the default position must be the one the native layer understands");
+
+namespace {
+
+SDL_Window* native(void* window) { return static_cast<SDL_Window*>(window); }
+
+}  // namespace
+
+WindowEx::WindowEx(GLWindow* owner) : owner(owner) {}
+
+WindowEx::~WindowEx() {
+  // A window deleted while still open must not leave a native window behind
+  // whose events would reach a deleted record.
+  if (window != nullptr || context != nullptr) ReleaseNative();
+}
+
+bool WindowEx::BeginGL() {
+  if (window == nullptr || context == nullptr) return false;
+  ContextStack::Push();
+  if (SDL_GL_MakeCurrent(native(window), context) == 0) return true;
+  // Undo the level at once, so a failed BeginGL needs no EndGL.
+  ContextStack::Pop();
+  return false;
+}
+
+void WindowEx::EndGL() { ContextStack::Pop(); }
+
+int WindowEx::SwapBuffers() {
+  if (window == nullptr) return 0;
+  // Presenting needs this window's context current on the calling thread.
+  bool switched = !IsCurrent() && BeginGL();
+  SDL_GL_SwapWindow(native(window));
+  if (switched) EndGL();
+  return 1;
+}
+
+void WindowEx::SetSize(int newWidth, int newHeight) {
+  if (newWidth < 0) newWidth = 0;
+  if (newHeight < 0) newHeight = 0;
+  if (window != nullptr) SDL_SetWindowSize(native(window), newWidth, newHeight);
+  width = newWidth;
+  height = newHeight;
+}
+
+void WindowEx::SetPosition(int newX, int newY) {
+  if (window != nullptr) SDL_SetWindowPosition(native(window), newX, newY);
+  x = newX;
+  y = newY;
+}
+
+void WindowEx::RequestPaint() {
+  if (window != nullptr) needsPaint = true;
+}
+
+void WindowEx::RequestClose() {
+  if (window != nullptr) Platform::Post(Platform::Event::CloseRequest, NativeId(), 0);
+}
+
+void WindowEx::Hide() {
+  if (window != nullptr) {
+    SDL_HideWindow(native(window));
+  } else {
+    visible = false;
+  }
+}
+
+bool WindowEx::PaintIfNeeded() {
+  // Hidden windows are not painted; their request waits until they show.
+  if (!needsPaint || !IsShown()) return false;
+  needsPaint = false;
+  if (BeginGL()) {
+    owner->OnDisplay();
+    EndGL();
+  }
+  return true;
+}
+
+bool WindowEx::IsShown() const {
+  return window != nullptr && (SDL_GetWindowFlags(native(window)) & SDL_WINDOW_SHOWN) != 0;
+}
+
+bool WindowEx::IsCurrent() const {
+  return context != nullptr && SDL_GL_GetCurrentContext() == context;
+}
+
+unsigned WindowEx::NativeId() const { return window != nullptr ? SDL_GetWindowID(native(window)) : 0; }
+
+}  // namespace gxbase
