@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -154,7 +155,7 @@ TEST_F(RunDriverTest, everyPlayingIdleCallIsOneMoveAndOneFramePause) {
 }
 
 TEST_F(RunDriverTest, unattendedRunsLeaveTheStartScreenAtOnceAndCloseAfterTheLast) {
-  startProgram("runs 3 data_timeout 2 data 1\n");
+  startProgram("runs 3 data_timeout 2 data 1 fps 2000\n");
   std::filesystem::create_directory("data");
   EXPECT_EQ(engine->runsLeft, 4);
   for (int game = 1; game <= 3; ++game) {

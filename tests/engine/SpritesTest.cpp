@@ -103,7 +103,9 @@ TEST(SpritesTest, everyTargaKindReadsBackAsTheCanvasWithTheBottomRowFirst) {
         EXPECT_EQ(row[x * bytes + 0], p.b);
         EXPECT_EQ(row[x * bytes + 1], p.g);
         EXPECT_EQ(row[x * bytes + 2], p.r);
-        if (bytes == 4) EXPECT_EQ(row[x * bytes + 3], p.a);
+        if (bytes == 4) {
+          EXPECT_EQ(row[x * bytes + 3], p.a);
+        }
       }
     }
   }

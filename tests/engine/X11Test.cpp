@@ -107,6 +107,8 @@ class X11Test : public ::testing::Test {
     game = std::make_unique<ChildProcess>(ChildProcess::Options{
         {GAME}, {{"DISPLAY", display}, {"SDL_VIDEODRIVER", "x11"}}, dir.path(), dir.path() + "/output.txt", true});
     ASSERT_TRUE(waitUntil([&] { return !(window = gameWindow()).empty(); })) << readFile("output.txt");
+    // Screenshots come from the screen: keep the analysis window off the game window.
+    x({"xdotool", "windowmove", "--sync", window, "0", "0"});
   }
 
   std::string x(const std::vector<std::string>& args) { return captureOutput(args, {{"DISPLAY", display}}); }
