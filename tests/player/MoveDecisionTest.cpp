@@ -104,6 +104,8 @@ struct WindowCase {
   LocalWindow expected;
 };
 
+void PrintTo(const WindowCase& c, std::ostream* os) { *os << "chomper on " << c.chomper; }
+
 class LocalWindowBounds : public PlayerFixture,
                           public ::testing::WithParamInterface<WindowCase> {};
 
@@ -126,6 +128,10 @@ struct DirectionCase {
   CellPos to;
   int direction;
 };
+
+void PrintTo(const DirectionCase& c, std::ostream* os) {
+  *os << c.from << " to " << c.to << " is " << c.direction;
+}
 
 class DirectionFrom : public ::testing::TestWithParam<DirectionCase> {};
 
@@ -173,6 +179,10 @@ struct FoodCase {
   std::vector<CellPos> food;  // in node order, top row first
   CellPos chosen;
 };
+
+void PrintTo(const FoodCase& c, std::ostream* os) {
+  *os << c.food.size() << " pieces, goes to " << c.chosen;
+}
 
 class FoodPhase : public PlayerFixture, public ::testing::WithParamInterface<FoodCase> {};
 

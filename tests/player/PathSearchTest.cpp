@@ -135,6 +135,10 @@ struct CutCase {
   int kept;
 };
 
+void PrintTo(const CutCase& c, std::ostream* os) {
+  *os << c.pathLength << " cells keep " << c.kept;
+}
+
 class CutOfFive : public PlayerFixture, public ::testing::WithParamInterface<CutCase> {};
 
 // The ghost walks the bottom corridor toward the chomper at (1, 1): a path of
@@ -161,6 +165,10 @@ struct CutTableCase {
   int cut;
   int kept;
 };
+
+void PrintTo(const CutTableCase& c, std::ostream* os) {
+  *os << c.pathLength << " cells cut " << c.cut << " keep " << c.kept;
+}
 
 class CutTable : public ::testing::TestWithParam<CutTableCase> {};
 
