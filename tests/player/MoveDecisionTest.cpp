@@ -20,6 +20,7 @@ std::vector<CellPos> routeAfterFirstStep() {
 TEST_F(MoveDecision, firstDecisionWithoutGhostsHeadsLeftTowardSixFive) {
   player->setDirection(DIR_UP);
   player->decide();
+  EXPECT_FALSE(player->usedFoodPhase());
   EXPECT_EQ(player->getDirection(), DIR_LEFT);
   EXPECT_TRUE(player->hasPlan());
   EXPECT_EQ(cellsOf(player->getPlan()), routeAfterFirstStep());
@@ -170,6 +171,7 @@ void forgetAllFood(MyChomper& player) {
 TEST_F(MoveDecision, withNothingWorthwhileNearbyTheChomperHeadsForRemainingFood) {
   keepOnlyFood(*player, {{17, 1}});
   player->decide();
+  EXPECT_TRUE(player->usedFoodPhase());
   ASSERT_TRUE(player->hasPlan());
   ASSERT_FALSE(player->getPlan().empty());
   EXPECT_EQ(player->getPlan().back()->cell, CellPos(17, 1));
