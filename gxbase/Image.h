@@ -77,6 +77,12 @@ class Image {
   const ImageData* Data() const { return extra; }
 
  private:
+  // Allocates like other and copies its rows, padding included; on a failed
+  // allocation this image stays empty.
+  void CopyFrom(const Image& other);
+  // Takes over other's pixels and sizes; other gets this image's old ones.
+  void SwapPixels(Image& other);
+
   ImageData* extra;
 };
 

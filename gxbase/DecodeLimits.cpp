@@ -1,0 +1,132 @@
+#include "gxbase/DecodeLimits.h"
+
+#include "gxbase/ByteFile.h"
+
+#include <cstring>
+
+namespace gxbase {
+namespace {
+
+bool WithinLimit(int64_t width, int64_t height) {
+  return width > 0 && height > 0 && width * height <= kMaxDecodedPixels;
+}
+
+uint32_t BigEndian16(const unsigned char* bytes) { return uint32_t(bytes[0]) << 8 | bytes[1]; }
+uint32_t BigEndian32(const unsigned char* bytes) { return BigEndian16(bytes) << 16 | BigEndian16(bytes + 2); }
+
+// Bitmap info header compressions whose rows are stored whole.
+bool RowsStoredWhole(uint32_t compression) { return compression == 0 || compression == 3 || compression == 6; }
+
+bool CheckBitmap(ByteFile& file) {
+  unsigned char head[14 + 40] = {};
+  if (!file.Read(head, 14 + 12) || head[0] != 'B' || head[1] != 'M') return false;
+  const int64_t pixelOffset = LittleEndian32(head + 10);
+  const uint32_t infoSize = LittleEndian32(head + 14);
+  int64_t width, height;
+  uint32_t bits, compression = 0;
+  if (infoSize == 12) {  // the old core header: 16-bit sizes
+    width = LittleEndian16(head + 18);
+    height = LittleEndian16(head + 20);
+    bits = LittleEndian16(head + 24);
+  } else {
+    if (infoSize < 40 || !file.Read(head + 26, 28)) return false;
+    width = int32_t(LittleEndian32(head + 18));
+    height = int32_t(LittleEndian32(head + 22));
+    bits = LittleEndian16(head + 28);
+    compression = LittleEndian32(head + 30);
+  }
+  if (height < 0) height = -height;
+  if (!WithinLimit(width, height) || bits > 32) return false;
+  if (!RowsStoredWhole(compression)) return true;
+  // Uncompressed rows must really be in the file.
+  const int64_t stride = (width * bits + 31) / 32 * 4;
+  return pixelOffset + stride * height <= file.Size();
+}
+
+bool CheckPng(ByteFile& file) {
+  // Signature (8 bytes), then the IHDR chunk: length, type, width, height.
+  unsigned char head[24];
+  if (!file.Read(head, sizeof head) || std::memcmp(head + 12, "IHDR", 4) != 0) return false;
+  return WithinLimit(BigEndian32(head + 16), BigEndian32(head + 20));
+}
+
+// Skips GIF data sub-blocks up to and including the zero-length terminator.
+bool SkipSubBlocks(ByteFile& file) {
+  unsigned char length = 0;
+  unsigned char block[255];
+  do {
+    if (!file.Read(&length, 1) || !file.Read(block, length)) return false;
+  } while (length != 0);
+  return true;
+}
+
+bool CheckGif(ByteFile& file) {
+  unsigned char screen[13];
+  if (!file.Read(screen, sizeof screen)) return false;
+  if (!WithinLimit(LittleEndian16(screen + 6), LittleEndian16(screen + 8))) return false;
+  unsigned char table[3 * 256];
+  if ((screen[10] & 0x80) && !file.Read(table, 3 << ((screen[10] & 7) + 1))) return false;
+  // Extensions may come first; the first image descriptor sizes the frame SDL decodes.
+  for (unsigned char introducer = 0; file.Read(&introducer, 1);) {
+    if (introducer == 0x2C) {
+      unsigned char descriptor[9];
+      return file.Read(descriptor, sizeof descriptor) &&
+             WithinLimit(LittleEndian16(descriptor + 4), LittleEndian16(descriptor + 6));
+    }
+    unsigned char label;
+    if (introducer != 0x21 || !file.Read(&label, 1) || !SkipSubBlocks(file)) return false;
+  }
+  return false;
+}
+
+bool IsFrameMarker(unsigned char marker) {
+  return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+bool CheckJpeg(ByteFile& file, int64_t position) {
+  // Walk the marker segments up to the frame header, which holds the size.
+  unsigned char segment[4];
+  while (file.Seek(position) && file.Read(segment, sizeof segment) && segment[0] == 0xFF) {
+    if (segment[1] == 0xFF) {  // fill byte
+      ++position;
+      continue;
+    }
+    const int64_t length = BigEndian16(segment + 2);
+    if (IsFrameMarker(segment[1])) {
+      unsigned char frame[5];
+      return file.Read(frame, sizeof frame) && WithinLimit(BigEndian16(frame + 3), BigEndian16(frame + 1));
+    }
+    if (segment[1] == 0xDA || segment[1] == 0xD9 || length < 2) return false;  // no frame before the data
+    position += 2 + length;
+  }
+  return false;
+}
+
+PictureKind Sniff(ByteFile& file) {
+  static const unsigned char kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  unsigned char magic[8] = {};
+  if (!file.Read(magic, sizeof magic)) return PictureKind::Unknown;
+  file.Seek(0);
+  if (std::memcmp(magic, kPng, 8) == 0) return CheckPng(file) ? PictureKind::Png : PictureKind::Unknown;
+  if (std::memcmp(magic, "GIF87a", 6) == 0 || std::memcmp(magic, "GIF89a", 6) == 0)
+    return CheckGif(file) ? PictureKind::Gif : PictureKind::Unknown;
+  if (magic[0] == 0xFF && magic[1] == 0xD8 && magic[2] == 0xFF)
+    return CheckJpeg(file, 2) ? PictureKind::Jpeg : PictureKind::Unknown;
+  return PictureKind::Unknown;
+}
+
+}  // namespace
+
+bool BitmapSizeAcceptable(ByteFile& file) {
+  const bool ok = file.Seek(0) && CheckBitmap(file);
+  file.Seek(0);
+  return ok;
+}
+
+PictureKind AcceptablePicture(ByteFile& file) {
+  const PictureKind kind = file.Seek(0) ? Sniff(file) : PictureKind::Unknown;
+  file.Seek(0);
+  return kind;
+}
+
+}  // namespace gxbase

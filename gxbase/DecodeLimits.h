@@ -1,0 +1,28 @@
+#pragma once
+// Size checks made before a file is handed to a system decoder. Those
+// decoders allocate (and clear) the whole picture as soon as they have read
+// its header, so a few hostile bytes could otherwise cost gigabytes.
+
+#include <cstdint>
+
+namespace gxbase {
+
+class ByteFile;
+
+// The largest picture the system decoders are asked for: 64 megapixels
+// (8192 x 8192), far beyond any sprite or screen of this program.
+const int64_t kMaxDecodedPixels = int64_t(1) << 26;
+
+// Formats the picture decoder hands on, each after checking its size.
+enum class PictureKind { Unknown, Png, Jpeg, Gif };
+
+// True for a Windows bitmap whose stated size is sane: uncompressed pixel
+// rows must be in the file, compressed ones within kMaxDecodedPixels.
+// Leaves the file at its start.
+bool BitmapSizeAcceptable(ByteFile& file);
+
+// The picture's format when it is PNG, JPEG or GIF and its stated size is
+// within kMaxDecodedPixels; otherwise Unknown. Leaves the file at its start.
+PictureKind AcceptablePicture(ByteFile& file);
+
+}  // namespace gxbase

@@ -1,0 +1,97 @@
+#include "gxbase/TestContext.h"
+
+#include "gxbase/Image.h"
+
+#include <GL/gl.h>
+#include <SDL.h>
+#include <SDL_image.h>
+
+namespace gxbase {
+
+OffscreenContext::OffscreenContext(int width, int height)
+    : window(nullptr), context(nullptr), videoStarted(false) {
+  videoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  if (!videoStarted) return;
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+  window = SDL_CreateWindow("test", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,
+                            SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+  if (window == nullptr) return;
+  context = SDL_GL_CreateContext(window);
+  if (context == nullptr) return;
+  SDL_GL_MakeCurrent(window, context);
+  glViewport(0, 0, width, height);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, width, 0, height, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
+
+OffscreenContext::~OffscreenContext() {
+  if (context != nullptr) {
+    SDL_GL_MakeCurrent(window, nullptr);
+    SDL_GL_DeleteContext(context);
+  }
+  if (window != nullptr) SDL_DestroyWindow(window);
+  if (videoStarted) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+const char* OffscreenContext::Error() const { return SDL_GetError(); }
+
+std::vector<unsigned char> OffscreenContext::ReadPixels(int x, int y, int width, int height) const {
+  std::vector<unsigned char> pixels(size_t(width) * height * 4);
+  GLint alignment = 4;
+  glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+  glPixelStorei(GL_PACK_ALIGNMENT, alignment);
+  return pixels;
+}
+
+namespace {
+
+bool SdlFormatOf(PixelFormat format, Uint32& sdlFormat) {
+  switch (format) {
+    case RGB: sdlFormat = SDL_PIXELFORMAT_RGB24; return true;
+    case BGR: sdlFormat = SDL_PIXELFORMAT_BGR24; return true;
+    case RGBA: sdlFormat = SDL_PIXELFORMAT_RGBA32; return true;
+    case BGRA: sdlFormat = SDL_PIXELFORMAT_BGRA32; return true;
+    default: return false;
+  }
+}
+
+// A surface over a top-down copy of image's rows, for the picture writers.
+class TopDownSurface {
+ public:
+  explicit TopDownSurface(const Image& image) : rows(image), surface(nullptr) {
+    Uint32 sdlFormat;
+    if (!image.IsValid() || !SdlFormatOf(image.Format(), sdlFormat)) return;
+    rows.FlipVertical();
+    surface = SDL_CreateRGBSurfaceWithFormatFrom(rows.Row(0), rows.Width(), rows.Height(),
+                                                 rows.BytesPerPixel() * 8, rows.Stride(), sdlFormat);
+  }
+  ~TopDownSurface() { SDL_FreeSurface(surface); }
+  SDL_Surface* Get() const { return surface; }
+
+ private:
+  Image rows;
+  SDL_Surface* surface;
+};
+
+}  // namespace
+
+bool WritePngFile(const Image& image, const char* path) {
+  TopDownSurface surface(image);
+  return surface.Get() != nullptr && IMG_SavePNG(surface.Get(), path) == 0;
+}
+
+bool WriteJpegFile(const Image& image, const char* path) {
+  TopDownSurface surface(image);
+  return surface.Get() != nullptr && IMG_SaveJPG(surface.Get(), path, 95) == 0;
+}
+
+}  // namespace gxbase

@@ -1,0 +1,238 @@
+// Broken and hostile files: every reader and Load answer false with an empty
+// image, without reading or writing outside their buffers and without
+// allocating what the file cannot hold.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TestFiles.h"
+#include "gxbase/BmpReader.h"
+#include "gxbase/Image.h"
+#include "gxbase/PictureDecoder.h"
+#include "gxbase/SystemBitmapLoader.h"
+#include "gxbase/TargaReader.h"
+#include "gxbase/TestContext.h"
+
+using gxbase::Image;
+using gxbase::ImageData;
+using imagetest::BmpFile;
+using imagetest::BmpLayout;
+using imagetest::Bytes;
+using imagetest::TargaFile;
+using imagetest::TargaLayout;
+
+namespace {
+
+using Reader = bool (*)(ImageData&, const char*);
+
+struct NamedReader {
+  const char* name;
+  Reader read;
+};
+
+const NamedReader kReaders[] = {{"ownBitmap", gxbase::ReadBmp},
+                                {"systemBitmap", gxbase::ReadSystemBitmap},
+                                {"targa", gxbase::ReadTarga},
+                                {"picture", gxbase::ReadPicture}};
+
+// Every reader on its own, then Load: all must fail and leave the image empty.
+void ExpectRefusedByAll(const std::string& path) {
+  for (const NamedReader& reader : kReaders) {
+    Image image = imagetest::MakeImage(gxbase::RGB, 1, {{1, 2, 3}});
+    EXPECT_FALSE(reader.read(*image.Data(), path.c_str())) << reader.name << " " << path;
+    EXPECT_EQ(image.Data()->pixels, nullptr) << reader.name;
+  }
+  Image image = imagetest::MakeImage(gxbase::RGB, 1, {{1, 2, 3}});
+  EXPECT_FALSE(image.Load(path.c_str())) << path;
+  EXPECT_EQ(image.Data()->pixels, nullptr);
+  EXPECT_EQ(image.Width(), 0);
+}
+
+Bytes Truncated(const Bytes& file, size_t length) { return Bytes(file.begin(), file.begin() + length); }
+
+BmpLayout Layout(int bits, int width, int height) {
+  BmpLayout layout;
+  layout.bitsPerPixel = bits;
+  layout.width = width;
+  layout.height = height;
+  return layout;
+}
+
+TargaLayout Targa(int type, int depth, int width, int height) {
+  TargaLayout layout;
+  layout.imageType = type;
+  layout.depth = depth;
+  layout.width = width;
+  layout.height = height;
+  return layout;
+}
+
+void Put32(Bytes& file, size_t at, uint32_t value) {
+  for (int k = 0; k < 4; ++k) file[at + k] = (value >> (8 * k)) & 0xFF;
+}
+
+class BadImageFile : public testing::Test {
+ protected:
+  imagetest::TempDir dir;
+};
+
+}  // namespace
+
+TEST_F(BadImageFile, emptyFilesAreRefusedWhateverTheirName) {
+  for (const char* name : {"empty.bmp", "empty.tga", "empty.TGA", "empty.png", "empty"})
+    ExpectRefusedByAll(dir.Write(name, {}));
+}
+
+TEST_F(BadImageFile, garbageNamedTgaIsRefused) {
+  Bytes garbage;
+  for (int k = 0; k < 300; ++k) garbage.push_back(static_cast<unsigned char>(k * 97 + 13));
+  for (size_t length : {1u, 17u, 18u, 25u, 26u, 60u, 300u})
+    ExpectRefusedByAll(dir.Write("garbage" + std::to_string(length) + ".tga", Truncated(garbage, length)));
+}
+
+TEST_F(BadImageFile, directoryIsNoPicture) {
+  std::filesystem::create_directories(dir.Path("folder.tga"));
+  ExpectRefusedByAll(dir.Path("folder.tga"));
+}
+
+TEST_F(BadImageFile, everyTruncationOfAGoodFileIsRefused) {
+  // Rows with no padding, so every cut removes bytes a reader needs.
+  BmpLayout grey = Layout(8, 4, 2);
+  grey.coloursUsed = 2;
+  grey.palette = {{0, 0, 0}, {9, 9, 9}};
+  const Bytes files[] = {
+      BmpFile(Layout(24, 4, 2), {Bytes(12, 1), Bytes(12, 2)}),
+      BmpFile(grey, {{0, 1, 0, 1}, {1, 1, 0, 0}}),
+      TargaFile(Targa(2, 24, 3, 3), Bytes(27, 5)),
+      TargaFile(Targa(10, 32, 3, 3), imagetest::Concat({imagetest::RepeatChunk(4, {1, 2, 3, 4}),
+                                                        imagetest::LiteralChunk({{5, 6, 7, 8}, {9, 9, 9, 9}}),
+                                                        imagetest::RepeatChunk(3, {1, 1, 1, 1})})),
+  };
+  int fileNumber = 0;
+  for (const Bytes& file : files) {
+    {
+      Image whole;
+      ASSERT_TRUE(whole.Load(dir.Write("whole" + std::to_string(fileNumber) + ".tga", file).c_str()));
+    }
+    for (size_t length = 0; length < file.size(); ++length)
+      ExpectRefusedByAll(dir.Write("cut" + std::to_string(fileNumber) + ".tga", Truncated(file, length)));
+    ++fileNumber;
+  }
+}
+
+TEST_F(BadImageFile, truncatedPngIsRefused) {
+  const Image picture = imagetest::MakeImage(gxbase::RGB, 2, {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
+  const std::string path = dir.Path("whole.png");
+  ASSERT_TRUE(gxbase::WritePngFile(picture, path.c_str()));
+  const size_t size = std::filesystem::file_size(path);
+  Bytes file(size);
+  FILE* in = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(in, nullptr);
+  ASSERT_EQ(std::fread(file.data(), 1, size, in), size);
+  std::fclose(in);
+  // The last 12 bytes are the closing chunk, which carries no pixels.
+  for (size_t length = 0; length + 12 < size; ++length)
+    ExpectRefusedByAll(dir.Write("cut.png", Truncated(file, length)));
+}
+
+TEST_F(BadImageFile, hugeTargaSizesAreRefusedBeforeAllocating) {
+  ExpectRefusedByAll(dir.Write("huge.tga", TargaFile(Targa(2, 32, 65535, 65535), Bytes(64, 1))));
+  ExpectRefusedByAll(dir.Write("huger.tga", TargaFile(Targa(10, 32, 65535, 65535), Bytes(64, 0xFF))));
+  // Fits an int but not the file: 40000 x 10000 x 3 bytes.
+  ExpectRefusedByAll(dir.Write("big.tga", TargaFile(Targa(2, 24, 40000, 10000), Bytes(64, 1))));
+}
+
+TEST_F(BadImageFile, hugeBitmapSizesAreRefused) {
+  const struct { int bits, width, height; } sizes[] = {
+      {24, 0x7FFFFFFF, 0x7FFFFFFF}, {24, 1 << 30, 4}, {8, 100000, 100000},
+      {24, 40000, -10000}, {24, 4, static_cast<int>(0x80000000u)}};
+  for (const auto& size : sizes) {
+    BmpLayout layout = Layout(size.bits, size.width, size.height);
+    if (size.bits == 8) layout.palette = std::vector<Bytes>(256, Bytes{1, 1, 1});
+    ExpectRefusedByAll(dir.Write("huge.bmp", BmpFile(layout, {Bytes(64, 1)})));
+  }
+}
+
+TEST_F(BadImageFile, bitmapHeadersThatLieAboutSizesAreRefused) {
+  const Bytes good = BmpFile(Layout(24, 4, 2), {Bytes(12, 1), Bytes(12, 2)});
+  const struct { const char* what; size_t at; uint32_t value; } lies[] = {
+      {"pixelOffsetPastTheEnd", 10, 1000},      {"pixelOffsetHuge", 10, 0xFFFFFFF0u},
+      {"pixelOffsetInTheLastRow", 10, 70},      {"heightBeyondTheRows", 22, 3},
+      {"widthBeyondTheRows", 18, 5},            {"imageSizeTooSmall", 34, 12},
+  };
+  for (const auto& lie : lies) {
+    Bytes file = good;
+    Put32(file, lie.at, lie.value);
+    SCOPED_TRACE(lie.what);
+    Image image;
+    EXPECT_FALSE(gxbase::ReadBmp(*image.Data(), dir.Write("lie.bmp", file).c_str()));
+    EXPECT_EQ(image.Data()->pixels, nullptr);
+  }
+}
+
+TEST_F(BadImageFile, eightBitHeadersThatLieAreRefused) {
+  BmpLayout layout = Layout(8, 4, 1);
+  layout.palette = std::vector<Bytes>(256, Bytes{5, 5, 5});
+  const Bytes good = BmpFile(layout, {{0, 1, 2, 3}});
+  const struct { const char* what; size_t at; uint32_t value; } lies[] = {
+      {"coloursUsed257", 46, 257},           {"coloursUsedHuge", 46, 0xFFFFFFFFu},
+      {"infoSizeHuge", 14, 0xFFFFFFF0u},     {"infoSizeTooSmall", 14, 12},
+      {"infoSizePastTheEnd", 14, 2000},
+  };
+  for (const auto& lie : lies) {
+    Bytes file = good;
+    Put32(file, lie.at, lie.value);
+    SCOPED_TRACE(lie.what);
+    Image image;
+    EXPECT_FALSE(gxbase::ReadBmp(*image.Data(), dir.Write("lie.bmp", file).c_str()));
+    EXPECT_EQ(image.Data()->pixels, nullptr);
+  }
+}
+
+TEST_F(BadImageFile, targaHeadersThatLieAboutSizesAreRefused) {
+  Bytes longId = TargaFile(Targa(2, 24, 3, 3), Bytes(27, 1));
+  longId[0] = 255;  // no identification bytes follow
+  ExpectRefusedByAll(dir.Write("id.tga", longId));
+  ExpectRefusedByAll(dir.Write("taller.tga", TargaFile(Targa(2, 24, 2, 3), Bytes(12, 1))));
+  // A repeat chunk that would run far past a 2 x 2 image.
+  ExpectRefusedByAll(dir.Write("overrun.tga", TargaFile(Targa(10, 24, 2, 2), imagetest::RepeatChunk(128, {1, 2, 3}))));
+}
+
+TEST_F(BadImageFile, hugeSizesAreNotHandedToTheSystemDecoders) {
+  // Each header claims far more pixels than the few bytes behind it.
+  const Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
+                     0, 1, 0x86, 0xA0, 0, 1, 0x86, 0xA0, 8, 6, 0, 0, 0, 0x12, 0x34, 0x56, 0x78};
+  const Bytes gifScreen = {'G', 'I', 'F', '8', '9', 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0,
+                           0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
+  const Bytes gifFrame = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0,
+                          0x21, 0xFE, 3, 'h', 'i', '!', 0,  // a comment before the frame
+                          0x2C, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
+  const Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0, 4, 'J', 'F', 0xFF, 0xC0, 0, 11, 8, 0xFF, 0xFF, 0xFF, 0xFF,
+                      1, 1, 0x11, 0, 0xFF, 0xD9};
+  ExpectRefusedByAll(dir.Write("huge.png", png));
+  ExpectRefusedByAll(dir.Write("screen.gif", gifScreen));
+  ExpectRefusedByAll(dir.Write("frame.gif", gifFrame));
+  ExpectRefusedByAll(dir.Write("huge.jpg", jpeg));
+
+  BmpLayout runLength = Layout(8, 30000, 30000);
+  runLength.compression = 1;
+  runLength.palette = {{1, 2, 3}};
+  runLength.coloursUsed = 1;
+  ExpectRefusedByAll(dir.Write("rle.bmp", BmpFile(runLength, {{0, 1}})));
+  ExpectRefusedByAll(dir.Write("sixteen.bmp", BmpFile(Layout(16, 4000, 4000), {Bytes(64, 1)})));
+}
+
+TEST_F(BadImageFile, runLengthBitmapWithinTheLimitStillLoads) {
+  // 100 x 100 pixels from a dozen bytes: compressed bitmaps are sized by
+  // the pixel limit, not by the file.
+  BmpLayout runLength = Layout(8, 100, 100);
+  runLength.compression = 1;
+  runLength.palette = {{1, 2, 3}};
+  runLength.coloursUsed = 1;
+  Image image;
+  ASSERT_TRUE(image.Load(dir.Write("rle.bmp", BmpFile(runLength, {{100, 0, 0, 0, 0, 1}})).c_str()));
+  EXPECT_EQ(image.Width(), 100);
+  EXPECT_EQ(image.Height(), 100);
+  EXPECT_EQ(image.Row(0)[0], 1);
+}
