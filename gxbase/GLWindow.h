@@ -40,7 +40,11 @@ class GLWindow {
   int Height() const;
   // printf-style text at the current raster position in the current colour;
   // returns the font's first display list, 0 when nothing was drawn.
-  unsigned Printf(const char* format, ...);
+  unsigned Printf(const char* format, ...)
+#if defined(__GNUC__)
+      __attribute__((format(printf, 2, 3)))
+#endif
+      ;
 
   // True between a successful Create and Destroy: the window has a GL context.
   bool HasContext() const;

@@ -84,6 +84,9 @@ class Main {
   Main() = default;
   friend class App;
 
+  // Hands one native event to its window or the timer; true for the quit
+  // request, whose exit code it stores.
+  bool DispatchEvent(const void* event, int* exitCode);
   void DispatchTimerTick(unsigned milliseconds);
   bool CreateWindows();
   void DestroyWindows();

@@ -28,6 +28,11 @@ unsigned eventWindowId(const SDL_Event& event) {
   return 0;
 }
 
+// True when nothing at all waits. A poll can come back empty while events
+// posted during the last poll cycle still wait behind the native layer's
+// end-of-cycle marker; those must not be taken for an empty queue.
+bool queueIsEmpty() { return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) <= 0; }
+
 }  // namespace
 
 int Main::MessageLoop() {
@@ -35,25 +40,10 @@ int Main::MessageLoop() {
   for (;;) {
     SDL_Event event;
     if (SDL_PollEvent(&event)) {
-      Platform::Event framework;
-      bool known = Platform::Classify(event.type, &framework);
-      if (known && framework == Platform::Event::Quit) {
-        exitCode = event.user.code;
-        break;
-      }
-      if (known && framework == Platform::Event::TimerTick) {
-        DispatchTimerTick(static_cast<unsigned>(event.user.code));
-        continue;
-      }
-      unsigned id = eventWindowId(event);
-      for (size_t i = 0; id != 0 && i < windows.size(); ++i) {
-        if (windows[i]->NativeId() == id) {
-          windows[i]->Dispatch(&event);
-          break;
-        }
-      }
+      if (DispatchEvent(&event, &exitCode)) break;
       continue;
     }
+    if (!queueIsEmpty()) continue;
     // An empty queue: pending repaints come first, like waiting messages;
     // only a pass with nothing at all to do is an idle pass.
     bool painted = false;
@@ -63,6 +53,28 @@ int Main::MessageLoop() {
   // The main window went with its close; whatever else is open goes now.
   DestroyWindows();
   return exitCode;
+}
+
+bool Main::DispatchEvent(const void* nativeEvent, int* exitCode) {
+  const SDL_Event& event = *static_cast<const SDL_Event*>(nativeEvent);
+  Platform::Event framework;
+  bool known = Platform::Classify(event.type, &framework);
+  if (known && framework == Platform::Event::Quit) {
+    *exitCode = event.user.code;
+    return true;
+  }
+  if (known && framework == Platform::Event::TimerTick) {
+    DispatchTimerTick(static_cast<unsigned>(event.user.code));
+    return false;
+  }
+  unsigned id = eventWindowId(event);
+  for (size_t i = 0; id != 0 && i < windows.size(); ++i) {
+    if (windows[i]->NativeId() == id) {
+      windows[i]->Dispatch(&event);
+      break;
+    }
+  }
+  return false;
 }
 
 void Main::Idle() {

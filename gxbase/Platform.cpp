@@ -41,6 +41,9 @@ bool Platform::EnsureVideo() {
   if (s.video) return true;
   if (!EnsureEvents()) return false;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // Keep the GL library loaded for the whole run: otherwise it is unloaded
+  // and loaded again whenever the last window closes and a new one opens.
+  SDL_GL_LoadLibrary(nullptr);
   s.video = true;
   return true;
 }
@@ -70,10 +73,10 @@ unsigned Platform::TypeOf(Event event) {
 }
 
 void Platform::Shutdown() {
-  State& s = state();
+  // Only the font library is closed. The native layer stays up to the very
+  // end of the process: shutting it down unloads the GL driver, whose
+  // process-long allocations would then look like leaks of this program.
   if (TTF_WasInit()) TTF_Quit();
-  if (s.events) SDL_Quit();
-  s = State();
 }
 
 }  // namespace gxbase

@@ -19,7 +19,7 @@ class Platform {
   static bool Classify(unsigned eventType, Event* event);
   // The native event type that carries a framework event.
   static unsigned TypeOf(Event event);
-  // Shuts the native layer down at process exit.
+  // Releases what the framework opened, at process exit.
   static void Shutdown();
 };
 

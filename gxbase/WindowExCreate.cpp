@@ -79,6 +79,14 @@ void applyRequest(const PixelRequest& request) {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
 }
 
+// The current display mode's size, 640 x 480 when it cannot be read.
+void displaySize(int* w, int* h) {
+  SDL_DisplayMode mode;
+  bool known = SDL_GetCurrentDisplayMode(0, &mode) == 0;
+  *w = known ? mode.w : 640;
+  *h = known ? mode.h : 480;
+}
+
 }  // namespace
 
 bool WindowEx::Create() {
@@ -104,16 +112,14 @@ bool WindowEx::Create() {
 }
 
 bool WindowEx::OpenNativeWindow() {
+  // Shown only once the context exists, when visible is set.
   Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN;
   if (topMost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
   int left = x, top = y, w = width, h = height;
   if (fullScreen) {
     flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    SDL_DisplayMode mode;
-    bool known = SDL_GetCurrentDisplayMode(0, &mode) == 0;
     left = top = 0;
-    w = known ? mode.w : 640;
-    h = known ? mode.h : 480;
+    displaySize(&w, &h);
     fullScreenActive = true;
   }
   // The native layer wants a size of at least one pixel.

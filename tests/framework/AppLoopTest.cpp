@@ -1,0 +1,219 @@
+// Whole runs of the message loop with this program's one application
+// object: handler order, paints, idle passes, closing and the timer.
+#include <gtest/gtest.h>
+
+#include <SDL_events.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+
+#include "JournalWindow.h"
+#include "gxbase/Main.h"
+
+using fwtest::Journal;
+using fwtest::JournalWindow;
+using gxbase::Main;
+
+namespace {
+
+// Ends a run that a broken loop would never end, so a fault fails the test
+// instead of hanging it.
+constexpr auto kRunLimit = std::chrono::seconds(20);
+constexpr int kRunOutOfTime = 99;
+
+class TestApp : public gxbase::App {
+ public:
+  void OnStart() override {
+    journal.push_back("app:start");
+    started = std::chrono::steady_clock::now();
+    if (onStart) onStart();
+  }
+  void OnIdle() override {
+    journal.push_back("app:idle");
+    if (onIdle) onIdle();
+    if (std::chrono::steady_clock::now() - started > kRunLimit) Main::Instance().PostQuit(kRunOutOfTime);
+  }
+  void OnTimer(double seconds) override {
+    journal.push_back("app:timer");
+    if (onTimer) onTimer(seconds);
+  }
+  void OnExit() override { journal.push_back("app:exit"); }
+
+  Journal journal;
+  std::function<void()> onStart;
+  std::function<void()> onIdle;
+  std::function<void(double)> onTimer;
+
+ private:
+  std::chrono::steady_clock::time_point started;
+};
+
+// The one application object of this test program.
+TestApp app;
+
+class AppRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app.journal.clear();
+    app.onStart = nullptr;
+    app.onIdle = nullptr;
+    app.onTimer = nullptr;
+  }
+  int Run() { return gxbase::Entry(0, nullptr); }
+
+  // Entries of one kind between two positions of the journal.
+  int Count(const std::string& entry) const {
+    return static_cast<int>(std::count(app.journal.begin(), app.journal.end(), entry));
+  }
+  size_t Position(const std::string& entry, size_t from = 0) const {
+    auto found = std::find(app.journal.begin() + from, app.journal.end(), entry);
+    return static_cast<size_t>(found - app.journal.begin());
+  }
+
+  Journal& journal = app.journal;
+};
+
+}  // namespace
+
+TEST_F(AppRun, runWithoutWindowsStartsAndExitsWithZero) {
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(journal, (Journal{"app:start", "app:exit"}));
+}
+
+TEST_F(AppRun, handlersRunInTheirLifeCycleOrder) {
+  JournalWindow window(journal, "main");
+  window.onIdle = [&] {
+    if (window.idlePasses == 3) window.Close();
+  };
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(window.Entries(),
+            (std::vector<std::string>{"construct", "resize 320x240", "create current", "destroy current"}));
+  EXPECT_EQ(journal[1], "app:start");
+  EXPECT_LT(Position("main:create current"), Position("app:idle"));
+  EXPECT_EQ(journal.back(), "app:exit");
+  EXPECT_EQ(journal[journal.size() - 2], "main:destroy current");
+  EXPECT_EQ(window.idlePasses, 3);
+}
+
+TEST_F(AppRun, severalRedrawsGiveOneDisplayBeforeTheNextIdlePass) {
+  JournalWindow window(journal, "main");
+  window.onIdle = [&] {
+    if (window.idlePasses == 1) {
+      window.Redraw();
+      window.Redraw();
+      window.Redraw();
+    }
+    if (window.idlePasses == 2) window.Close();
+  };
+  EXPECT_EQ(Run(), 0);
+  size_t firstIdle = Position("app:idle");
+  size_t secondIdle = Position("app:idle", firstIdle + 1);
+  size_t display = Position("main:display");
+  EXPECT_EQ(Count("main:display"), 1);
+  EXPECT_GT(display, firstIdle);
+  EXPECT_LT(display, secondIdle);
+}
+
+TEST_F(AppRun, hiddenWindowStillGetsCreateAndIdle) {
+  JournalWindow main(journal, "main");
+  JournalWindow hidden(journal, "hidden");
+  hidden.Extra()->visible = false;
+  bool shown = true;
+  main.onIdle = [&] {
+    if (main.idlePasses == 3) {
+      shown = hidden.Extra()->IsShown();
+      main.Close();
+    }
+  };
+  EXPECT_EQ(Run(), 0);
+  EXPECT_FALSE(shown);
+  EXPECT_EQ(Count("hidden:create current"), 1);
+  EXPECT_GE(hidden.idlePasses, 3);
+}
+
+TEST_F(AppRun, closingASecondaryWindowHidesItAndClosingTheMainOneEndsTheRun) {
+  JournalWindow main(journal, "main");
+  JournalWindow second(journal, "second");
+  bool hiddenButAlive = false;
+  int secondIdleAtHide = 0;
+  second.onIdle = [&] {
+    if (second.idlePasses == 2) second.Close();
+  };
+  main.onIdle = [&] {
+    if (main.idlePasses == 5) {
+      hiddenButAlive = !second.Extra()->IsShown() && second.HasContext();
+      secondIdleAtHide = second.idlePasses;
+      main.Close();
+    }
+  };
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(hiddenButAlive);
+  EXPECT_GT(secondIdleAtHide, 2);  // kept its idle passes after hiding
+  // The main window went with its close, the other one when the loop ended.
+  EXPECT_LT(Position("main:destroy current"), Position("second:destroy current"));
+  EXPECT_LT(Position("second:destroy current"), Position("app:exit"));
+  EXPECT_FALSE(second.HasContext());
+}
+
+TEST_F(AppRun, windowManagerCloseOfTheMainWindowEndsTheRun) {
+  JournalWindow main(journal, "main");
+  main.onIdle = [&] {
+    if (main.idlePasses != 1) return;
+    SDL_Event close;
+    SDL_zero(close);
+    close.type = SDL_WINDOWEVENT;
+    close.window.event = SDL_WINDOWEVENT_CLOSE;
+    close.window.windowID = main.Extra()->NativeId();
+    SDL_PushEvent(&close);
+  };
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(main.idlePasses, 1);
+}
+
+TEST_F(AppRun, heldKeyArrivesAsRepeatedDownsThenOneUp) {
+  JournalWindow main(journal, "main");
+  main.onIdle = [&] {
+    if (main.idlePasses == 1) {
+      for (int i = 0; i < 4; ++i) {
+        SDL_Event key;
+        SDL_zero(key);
+        key.type = i < 3 ? SDL_KEYDOWN : SDL_KEYUP;
+        key.key.repeat = (i == 1 || i == 2) ? 1 : 0;
+        key.key.keysym.sym = SDLK_UP;
+        key.key.windowID = main.Extra()->NativeId();
+        SDL_PushEvent(&key);
+      }
+    }
+    if (main.idlePasses == 2) main.Close();
+  };
+  EXPECT_EQ(Run(), 0);
+  std::vector<std::string> entries = main.Entries();
+  std::vector<std::string> keys;
+  std::copy_if(entries.begin(), entries.end(), std::back_inserter(keys),
+               [](const std::string& e) { return e.compare(0, 3, "key") == 0; });
+  EXPECT_EQ(keys, (std::vector<std::string>{"key 0x26 down", "key 0x26 down", "key 0x26 down",
+                                            "key 0x26 up"}));
+}
+
+TEST_F(AppRun, timerTickGivesSecondsFromTheTickCount) {
+  JournalWindow main(journal, "main");
+  Main::Instance().SetTickSource([]() -> unsigned { return 1500; });
+  double received = -1;
+  app.onStart = [] { Main::Instance().SetTimerInterval(10); };
+  app.onTimer = [&](double seconds) {
+    if (received < 0) main.Close();
+    received = seconds;
+  };
+  EXPECT_EQ(Run(), 0);
+  Main::Instance().SetTickSource(nullptr);
+  EXPECT_EQ(received, 1.5);
+  EXPECT_EQ(Main::Instance().TimerInterval(), 0u);  // Run stopped it
+}
+
+TEST_F(AppRun, mainWindowClosedInOnCreateEndsTheRunWithZero) {
+  JournalWindow main(journal, "main");
+  main.onCreate = [&] { main.Close(); };
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(main.Entries().back(), "destroy current");
+}

@@ -1,0 +1,74 @@
+#pragma once
+// A window that writes every handler call into a shared journal, so tests
+// can check which handlers ran and in what order.
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "gxbase/ContextStack.h"
+#include "gxbase/GLWindow.h"
+#include "gxbase/WindowEx.h"
+
+namespace fwtest {
+
+using Journal = std::vector<std::string>;
+
+class JournalWindow : public gxbase::GLWindow {
+ public:
+  JournalWindow(Journal& journal, std::string name) : journal(journal), name(std::move(name)) {
+    Write("construct");
+  }
+
+  void OnCreate() override {
+    Write(Current() ? "create current" : "create");
+    if (onCreate) onCreate();
+  }
+  void OnDestroy() override { Write(Current() ? "destroy current" : "destroy"); }
+  void OnDisplay() override {
+    Write("display");
+    GLWindow::OnDisplay();
+  }
+  void OnResize(int width, int height) override {
+    Write("resize " + std::to_string(width) + "x" + std::to_string(height));
+    GLWindow::OnResize(width, height);
+  }
+  void OnMouseButton(int button, bool down) override {
+    Write("button " + std::to_string(button) + (down ? " down" : " up"));
+  }
+  void OnMouseMove(int x, int y) override {
+    Write("move " + std::to_string(x) + "," + std::to_string(y));
+  }
+  void OnKeyboard(int key, bool down) override {
+    char text[32];
+    std::snprintf(text, sizeof text, "key 0x%02X %s", key, down ? "down" : "up");
+    Write(text);
+  }
+  void OnIdle() override {
+    ++idlePasses;
+    if (onIdle) onIdle();
+  }
+
+  // The journal entries of this window with its name taken off.
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> mine;
+    for (const std::string& entry : journal) {
+      if (entry.compare(0, name.size() + 1, name + ":") == 0) mine.push_back(entry.substr(name.size() + 1));
+    }
+    return mine;
+  }
+
+  std::function<void()> onCreate;
+  std::function<void()> onIdle;
+  int idlePasses = 0;
+
+ private:
+  bool Current() const { return Extra()->IsCurrent(); }
+  void Write(const std::string& what) { journal.push_back(name + ":" + what); }
+
+  Journal& journal;
+  std::string name;
+};
+
+}  // namespace fwtest
