@@ -93,10 +93,12 @@ void MyChomper::expand(MazeNode* current, const CellPos& target, SearchSlot& slo
     } else if (newCost < next->g + next->cost) {
       // The neighbour's own cost counts in the comparison, not its g alone.
       // Its h is unchanged (same target); it keeps its place in the list.
-      next->g = newCost;
       next->parent = current;
-      next->f = next->g + next->h;
-      slot.open.fChanged(next);
+      if (next->g != newCost) {
+        next->g = newCost;
+        next->f = next->g + next->h;
+        slot.open.fChanged();
+      }
     }
     // Seeing the target ends the search once this expansion is complete.
     if (next->cell == target) {
