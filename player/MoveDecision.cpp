@@ -116,7 +116,8 @@ LocalWindow MyChomper::localWindow(CellPos chomperCell, int radius) const {
 }
 
 bool MyChomper::planRoute(CellPos chomperCell, int radius) {
-  if (!planLocal(localWindow(chomperCell, radius))) planFood();
+  foodPhaseUsed = !planLocal(localWindow(chomperCell, radius));
+  if (foodPhaseUsed) planFood();
   return true;
 }
 

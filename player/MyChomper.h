@@ -85,6 +85,9 @@ class MyChomper : public Chomper {
   Window* getWindow() const { return window.get(); }
   bool isGraphBuilt() const { return graphBuilt; }
   bool hasPlan() const { return havePlan; }
+  // The last route planning found nothing worthwhile nearby and looked at
+  // the remaining food instead.
+  bool usedFoodPhase() const { return foodPhaseUsed; }
   bool isNewGameSeen() const { return newGameSeen; }
   bool isBlueSeen() const { return blueSeen; }
   std::uint32_t getBlueStartMs() const { return blueStartMs; }
@@ -102,6 +105,7 @@ class MyChomper : public Chomper {
   };
 
   // PathSearch.cpp
+  void clearSearchStates();
   CellPos startCellOf(Searcher searcher) const;
   void expand(MazeNode* current, const CellPos& target, SearchSlot& slot, bool& found);
   void rebuildPath(std::vector<MazeNode*>& result) const;
@@ -140,7 +144,9 @@ class MyChomper : public Chomper {
   int blueDurationMs;
   bool havePlan;
   bool newGameSeen;
+  bool foodPhaseUsed = false;
 
   std::vector<MazeNode> nodeStore;         // the nodes themselves, never reallocated
+  std::vector<MazeNode*> touched;          // nodes opened since search state was last cleared
   MsClock clock;
 };

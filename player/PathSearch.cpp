@@ -27,11 +27,12 @@ bool MyChomper::findPath(int targetCol, int targetRow, Searcher searcher, int cu
   MazeNode* startNode = nodeAtCell(start.getCol(), start.getRow());
   if (startNode == nullptr || nodeAtCell(targetCol, targetRow) == nullptr) return false;
 
-  for (MazeNode* node : nodes) node->clearSearchState();
+  clearSearchStates();
   SearchSlot& slot = slots[searcher];
   slot.open.clear();
   slot.result.clear();
   startNode->open = true;
+  touched.push_back(startNode);
   slot.open.insertByF(startNode);
 
   // Stops after the expansion in which the target is first seen.
@@ -51,6 +52,13 @@ bool MyChomper::findPath(int targetCol, int targetRow, Searcher searcher, int cu
     if (d != 0.0) score += (node->reward + node->bonus) / d;
   }
   return true;
+}
+
+void MyChomper::clearSearchStates() {
+  // Only nodes a search has opened carry search state, so clearing those
+  // leaves every node as clearing all of them would.
+  for (MazeNode* node : touched) node->clearSearchState();
+  touched.clear();
 }
 
 CellPos MyChomper::startCellOf(Searcher searcher) const {
@@ -74,21 +82,28 @@ void MyChomper::expand(MazeNode* current, const CellPos& target, SearchSlot& slo
   const int newCost = current->g + current->cost + STEP_COST;
   for (MazeNode* next : current->neighbours) {
     if (next == nullptr || next->closed) continue;
-    const bool wasOpen = next->open;
-    // The neighbour's own cost counts in the comparison, not its g alone.
-    if (!wasOpen || newCost < next->g + next->cost) {
+    if (!next->open) {
       next->g = newCost;
       next->parent = current;
+      next->h = manhattan(next->cell, target);
+      next->f = next->g + next->h;
+      next->open = true;
+      touched.push_back(next);
+      slot.open.insertByF(next);
+    } else if (newCost < next->g + next->cost) {
+      // The neighbour's own cost counts in the comparison, not its g alone.
+      // Its h is unchanged (same target); it keeps its place in the list.
+      next->parent = current;
+      if (next->g != newCost) {
+        next->g = newCost;
+        next->f = next->g + next->h;
+        slot.open.fChanged();
+      }
     }
+    // Seeing the target ends the search once this expansion is complete.
     if (next->cell == target) {
       slot.result.push_back(next);
       found = true;
-    }
-    next->h = manhattan(next->cell, target);
-    next->f = next->g + next->h;
-    if (!wasOpen) {
-      next->open = true;
-      slot.open.insertByF(next);
     }
   }
 }

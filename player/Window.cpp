@@ -51,7 +51,6 @@ void Window::OnCreate() {
 void Window::buildMazeList() {
   mazeList = glGenLists(1);
   glNewList(mazeList, GL_COMPILE);
-  glLineWidth(2.0f);
   drawWallOutline();
   glEndList();
 }

@@ -20,6 +20,7 @@ std::vector<CellPos> routeAfterFirstStep() {
 TEST_F(MoveDecision, firstDecisionWithoutGhostsHeadsLeftTowardSixFive) {
   player->setDirection(DIR_UP);
   player->decide();
+  EXPECT_FALSE(player->usedFoodPhase());
   EXPECT_EQ(player->getDirection(), DIR_LEFT);
   EXPECT_TRUE(player->hasPlan());
   EXPECT_EQ(cellsOf(player->getPlan()), routeAfterFirstStep());
@@ -104,6 +105,8 @@ struct WindowCase {
   LocalWindow expected;
 };
 
+void PrintTo(const WindowCase& c, std::ostream* os) { *os << "chomper on " << c.chomper; }
+
 class LocalWindowBounds : public PlayerFixture,
                           public ::testing::WithParamInterface<WindowCase> {};
 
@@ -126,6 +129,10 @@ struct DirectionCase {
   CellPos to;
   int direction;
 };
+
+void PrintTo(const DirectionCase& c, std::ostream* os) {
+  *os << c.from << " to " << c.to << " is " << c.direction;
+}
 
 class DirectionFrom : public ::testing::TestWithParam<DirectionCase> {};
 
@@ -164,6 +171,7 @@ void forgetAllFood(MyChomper& player) {
 TEST_F(MoveDecision, withNothingWorthwhileNearbyTheChomperHeadsForRemainingFood) {
   keepOnlyFood(*player, {{17, 1}});
   player->decide();
+  EXPECT_TRUE(player->usedFoodPhase());
   ASSERT_TRUE(player->hasPlan());
   ASSERT_FALSE(player->getPlan().empty());
   EXPECT_EQ(player->getPlan().back()->cell, CellPos(17, 1));
@@ -173,6 +181,10 @@ struct FoodCase {
   std::vector<CellPos> food;  // in node order, top row first
   CellPos chosen;
 };
+
+void PrintTo(const FoodCase& c, std::ostream* os) {
+  *os << c.food.size() << " pieces, goes to " << c.chosen;
+}
 
 class FoodPhase : public PlayerFixture, public ::testing::WithParamInterface<FoodCase> {};
 

@@ -135,6 +135,10 @@ struct CutCase {
   int kept;
 };
 
+void PrintTo(const CutCase& c, std::ostream* os) {
+  *os << c.pathLength << " cells keep " << c.kept;
+}
+
 class CutOfFive : public PlayerFixture, public ::testing::WithParamInterface<CutCase> {};
 
 // The ghost walks the bottom corridor toward the chomper at (1, 1): a path of
@@ -161,6 +165,10 @@ struct CutTableCase {
   int cut;
   int kept;
 };
+
+void PrintTo(const CutTableCase& c, std::ostream* os) {
+  *os << c.pathLength << " cells cut " << c.cut << " keep " << c.kept;
+}
 
 class CutTable : public ::testing::TestWithParam<CutTableCase> {};
 
@@ -221,6 +229,7 @@ TEST(OpenListOrder, listedNodesKeepTheirPlaceWhenTheirFChanges) {
   list.insertByF(&a);
   list.insertByF(&b);
   b.f = 1;  // improved while listed: it does not move
+  list.fChanged();
   c.f = 6;
   list.insertByF(&c);  // compared with b's current f of 1: c goes last
   EXPECT_EQ(list.at(0), &a);
@@ -234,4 +243,43 @@ TEST_F(PathSearch, tiesInFExpandTheNewestNodeFirst) {
   double score = 0.0;
   ASSERT_TRUE(player->findPath(9, 5, SEARCH_CHOMPER, 0, score));
   EXPECT_EQ(player->resultList(SEARCH_CHOMPER).front()->cell, CellPos(10, 9));
+}
+
+// The open list against the plainest model of its rule: a list scanned from
+// the front, with random insertions, removals and changes of f. Mixes with
+// few changes and many removals keep the list in order for long stretches.
+TEST(OpenListOrder, behavesLikeAPlainScannedList) {
+  const struct {
+    int insertBelow, popBelow;  // of 10: insert, pop, else change an f
+  } mixes[] = {{5, 8}, {4, 9}, {5, 10}};
+  for (const auto& mix : mixes) {
+    std::vector<MazeNode> nodes(300);
+    std::vector<MazeNode*> model;
+    OpenList list;
+    std::srand(7);
+    std::size_t nextNode = 0;
+    for (int step = 0; step < 5000; ++step) {
+      const int action = std::rand() % 10;
+      if (action < mix.insertBelow && nextNode < nodes.size()) {
+        MazeNode* n = &nodes[nextNode++];
+        n->f = std::rand() % 40;
+        auto it = model.begin();
+        while (it != model.end() && (*it)->f < n->f) ++it;
+        model.insert(it, n);
+        list.insertByF(n);
+      } else if (action < mix.popBelow && !model.empty()) {
+        ASSERT_EQ(list.popFirst(), model.front());
+        model.erase(model.begin());
+      } else if (!model.empty()) {
+        MazeNode* n = model[static_cast<std::size_t>(std::rand()) % model.size()];
+        n->f = std::rand() % 40;  // changed while listed
+        list.fChanged();
+      }
+      if (nextNode == nodes.size() && model.empty()) nextNode = 0;
+      ASSERT_EQ(list.size(), model.size());
+      for (std::size_t i = 0; i < model.size(); ++i) {
+        ASSERT_EQ(list.at(i), model[i]) << "step " << step;
+      }
+    }
+  }
 }

@@ -119,6 +119,10 @@ struct RewardCase {
   int reward;
 };
 
+void PrintTo(const RewardCase& c, std::ostream* os) {
+  *os << "code " << c.code << " reward " << c.reward;
+}
+
 class Rewards : public ::testing::TestWithParam<RewardCase> {};
 
 TEST_P(Rewards, rewardFollowsTheCellCode) {
