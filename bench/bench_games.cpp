@@ -28,12 +28,17 @@ const char* const CONFIG =
 
 // A working folder with data/ holding the shipped sprites and the config,
 // so the program finds everything where it looks: "data//...".
+// Removed again when the program ends.
 void enterDataFolder() {
   static bool done = false;
+  static char pattern[] = "/tmp/chomp-bench-XXXXXX";
   if (done) return;
-  char pattern[] = "/tmp/chomp-bench-XXXXXX";
   const char* dir = mkdtemp(pattern);
   if (dir == nullptr) std::abort();
+  std::atexit([] {
+    std::error_code ignored;
+    fs::remove_all(pattern, ignored);
+  });
   fs::create_directory(fs::path(dir) / "data");
   for (const auto& entry : fs::directory_iterator(std::string(CHOMP_SOURCE_DIR) + "/data")) {
     if (entry.path().extension() == ".tga") fs::copy_file(entry.path(), fs::path(dir) / "data" / entry.path().filename());
