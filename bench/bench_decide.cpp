@@ -1,0 +1,273 @@
+// How long one move decision of the autonomous player takes, on positions
+// taken from simulated play: the start of a game, the middle of a game with
+// four ghosts hunting, and the late game where the food phase searches the
+// whole maze; and every position of the simulated games, for the average
+// over real play. Each iteration restores one captured position (not timed) and
+// times one `decide`. Counters: mean_us and max_us per decision.
+//
+// Times are the thread's CPU time: on a machine shared with other work, wall
+// time also counts the moments the thread was not running at all.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <time.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "actors/GreenGhost.h"
+#include "actors/OrangeGhost.h"
+#include "actors/RedGhost.h"
+#include "actors/TurquoiseGhost.h"
+#include "game/GameState.h"
+#include "player/MyChomper.h"
+
+namespace {
+
+struct ActorState {
+  int x, y, direction, slowDown;
+  bool blue, active;
+};
+
+struct NodeState {
+  int code, reward;
+  bool eaten;
+};
+
+// Everything a decision reads, captured just before a decision in play.
+struct Position {
+  std::vector<int> grid;
+  ActorState chomperState;
+  int score;
+  ActorState ghostStates[4];
+  bool fruit;
+  std::vector<NodeState> nodes;
+};
+
+enum Phase { EARLY, MID, LATE, ALL };
+
+// A small stand-in for the game's move rules, enough to produce real positions.
+class SimulatedGame {
+ public:
+  SimulatedGame() {
+    resetGameState();
+    dotValue = 10;
+    powerpillValue = 100;
+    ghostValue = 250;
+    nMovesBlueGhosts = 100;
+    nMovesGhostAppears = 50;
+    lengthAttackMode = 1500;
+    lengthScatterMode = 250;
+    powerpillSlowdownFactor = 2;
+    player = std::make_unique<MyChomper>();
+    player->setClock([] { return std::uint32_t{0}; });  // blue periods stay fresh
+    ghosts[0] = std::make_unique<RedGhost>();
+    ghosts[1] = std::make_unique<GreenGhost>();
+    ghosts[2] = std::make_unique<OrangeGhost>();
+    ghosts[3] = std::make_unique<TurquoiseGhost>();
+  }
+
+  ~SimulatedGame() { resetGameState(); }
+
+  void attach() {
+    setChomper(player.get());
+    redGhost = ghosts[0].get();
+    greenGhost = ghosts[1].get();
+    orangeGhost = ghosts[2].get();
+    turquoiseGhost = ghosts[3].get();
+  }
+
+  // Plays one game from the start and records the position before every decision.
+  void play(unsigned seed, std::vector<Position> (&out)[4]) {
+    attach();
+    std::srand(seed);
+    std::copy(mazeTemplate, mazeTemplate + MAZE_CELLS, maze);
+    foodLeft = 157;
+    gameWon = false;
+    fruitShown = false;
+    blueCountdown = 0;
+    scatterCountdown = 30;
+    Ghost::setScatterMode(true);
+    player->resetToStart();
+    for (auto& g : ghosts) {
+      g->resetToHome();
+      g->setBlue(false);
+      g->setSlowDownFactor(1);
+    }
+    for (int tick = 0, decisions = 0; tick < 30000 && !gameWon; ++tick) {
+      for (auto& g : ghosts) g->update(maze);
+      if (player->openDirections(maze) != 0) {
+        Position p = capture();
+        player->decide();
+        const Phase phase = player->usedFoodPhase() ? LATE : decisions < 40 ? EARLY : MID;
+        if (phase != MID || (foodLeft < 120 && foodLeft > 40)) out[phase].push_back(p);
+        out[ALL].push_back(std::move(p));
+        ++decisions;
+      }
+      player->update(maze);
+      if (!applyRules()) break;
+    }
+  }
+
+  void restore(const Position& p) {
+    std::copy(p.grid.begin(), p.grid.end(), maze);
+    player->setPosition(p.chomperState.x, p.chomperState.y);
+    player->setDirection(p.chomperState.direction);
+    player->setScore(p.score);
+    for (int i = 0; i < 4; ++i) {
+      const ActorState& s = p.ghostStates[i];
+      ghosts[i]->setPosition(s.x, s.y);
+      ghosts[i]->setDirection(s.direction);
+      ghosts[i]->setSlowDownFactor(s.slowDown);
+      ghosts[i]->setBlue(s.blue);
+      ghosts[i]->setActive(s.active);
+    }
+    fruitShown = p.fruit;
+    const auto& nodes = player->getNodes();
+    for (std::size_t i = 0; i < nodes.size() && i < p.nodes.size(); ++i) {
+      nodes[i]->code = p.nodes[i].code;
+      nodes[i]->reward = p.nodes[i].reward;
+      nodes[i]->eaten = p.nodes[i].eaten;
+    }
+  }
+
+  MyChomper& chomperPlayer() { return *player; }
+
+ private:
+  static ActorState stateOf(const Player& a, bool blue, bool active) {
+    return ActorState{a.getX(), a.getY(), a.getDirection(), a.getSlowDownFactor(), blue, active};
+  }
+
+  Position capture() const {
+    Position p;
+    p.grid.assign(maze, maze + MAZE_CELLS);
+    p.chomperState = stateOf(*player, false, true);
+    p.score = player->getScore();
+    for (int i = 0; i < 4; ++i) {
+      p.ghostStates[i] = stateOf(*ghosts[i], ghosts[i]->isBlue(), ghosts[i]->isActive());
+    }
+    p.fruit = fruitShown;
+    for (const MazeNode* n : player->getNodes()) p.nodes.push_back({n->code, n->reward, n->eaten});
+    return p;
+  }
+
+  // Blue period, meetings and phases; false when a hunting ghost caught the chomper.
+  bool applyRules() {
+    if (blueCountdown > 0 && --blueCountdown == 0) {
+      for (auto& g : ghosts) g->setBlue(false);
+      for (auto& g : ghosts) g->setSlowDownFactor(1);
+    }
+    bool caught = false;
+    for (auto& g : ghosts) {
+      if (!g->isActive()) continue;
+      const int dx = player->getX() - g->getX();
+      const int dy = player->getY() - g->getY();
+      if (dx * dx + dy * dy >= 25) continue;
+      if (!g->isBlue()) {
+        caught = true;
+        continue;
+      }
+      player->addScore(ghostValue);
+      g->resetToHome();
+      g->setActive(false);
+      g->setReleaseCountdown(nMovesGhostAppears);
+    }
+    if (Ghost::isScatterMode()) {
+      if (--scatterCountdown <= 0) {
+        attackCountdown = lengthAttackMode;
+        Ghost::setAttackMode(true);
+      }
+    } else if (--attackCountdown <= 0) {
+      scatterCountdown = lengthScatterMode;
+      Ghost::setScatterMode(true);
+    }
+    return !caught;
+  }
+
+  std::unique_ptr<MyChomper> player;
+  std::unique_ptr<Ghost> ghosts[4];
+};
+
+struct Positions {
+  std::unique_ptr<SimulatedGame> game;
+  std::vector<Position> byPhase[4];
+};
+
+// Plays games with fixed seeds until every phase has enough positions.
+Positions& positions() {
+  static Positions all = [] {
+    Positions p;
+    p.game = std::make_unique<SimulatedGame>();
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+      p.game->play(seed, p.byPhase);
+      if (p.byPhase[LATE].size() >= 200 && p.byPhase[MID].size() >= 200) break;
+    }
+    return p;
+  }();
+  return all;
+}
+
+double threadSeconds() {
+  timespec t;
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// Kept out of line so profilers can single out the timed call.
+__attribute__((noinline)) void timedDecide(MyChomper& player) { player.decide(); }
+
+void decideOn(benchmark::State& state, Phase phase) {
+  Positions& all = positions();
+  const std::vector<Position>& list = all.byPhase[phase];
+  if (list.empty()) {
+    state.SkipWithError("no positions of this phase were reached");
+    return;
+  }
+  all.game->attach();
+  MyChomper& player = all.game->chomperPlayer();
+  std::size_t next = 0;
+  double total = 0.0, worst = 0.0;
+  for (auto _ : state) {
+    all.game->restore(list[next]);
+    next = (next + 1) % list.size();
+    const double start = threadSeconds();
+    timedDecide(player);
+    const double seconds = threadSeconds() - start;
+    state.SetIterationTime(seconds);
+    total += seconds;
+    worst = std::max(worst, seconds);
+  }
+  state.counters["positions"] = static_cast<double>(list.size());
+  state.counters["mean_us"] = total * 1e6 / static_cast<double>(state.iterations());
+  state.counters["max_us"] = worst * 1e6;
+}
+
+void BM_DecideEarlyGame(benchmark::State& state) { decideOn(state, EARLY); }
+void BM_DecideMidGameFourGhosts(benchmark::State& state) { decideOn(state, MID); }
+void BM_DecideLateGameFoodPhase(benchmark::State& state) { decideOn(state, LATE); }
+void BM_DecideEveryPositionOfWholeGames(benchmark::State& state) { decideOn(state, ALL); }
+
+}  // namespace
+
+// BENCH_DECIDE_ITERATIONS=n fixes the number of decisions per benchmark, so
+// that an instruction-counting profiler sees the same work on every run.
+int main(int argc, char** argv) {
+  const char* fixed = std::getenv("BENCH_DECIDE_ITERATIONS");
+  for (auto* b : {benchmark::RegisterBenchmark("BM_DecideEarlyGame", BM_DecideEarlyGame),
+                  benchmark::RegisterBenchmark("BM_DecideMidGameFourGhosts",
+                                               BM_DecideMidGameFourGhosts),
+                  benchmark::RegisterBenchmark("BM_DecideLateGameFoodPhase",
+                                               BM_DecideLateGameFoodPhase),
+                  benchmark::RegisterBenchmark("BM_DecideEveryPositionOfWholeGames",
+                                               BM_DecideEveryPositionOfWholeGames)}) {
+    b->UseManualTime()->Unit(benchmark::kMicrosecond);
+    if (fixed != nullptr) b->Iterations(std::atoi(fixed));
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,143 @@
+// Whole unattended games with four ghosts and the autonomous player at
+// "fps" 100000 (no frame pause): moves per second and games per minute,
+//  - GameTickOnly: the rules and the player's decisions alone, no window;
+//  - FullProgramOffscreen: the real application loop with both windows
+//    drawn through SDL's offscreen driver, so the difference is the drawing.
+
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "game/GameEngine.h"
+#include "game/GameState.h"
+#include "gxbase/Main.h"
+#include "player/MyChomper.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const CONFIG =
+    "runs 10\ndata 0\ncontrol 1\nfps 100000\ndata_timeout 0\n"
+    "red_ghost 1\ngreen_ghost 1\norange_ghost 1\nturquoise_ghost 1\n";
+
+// A working folder with data/ holding the shipped sprites and the config,
+// so the program finds everything where it looks: "data//...".
+// Removed again when the program ends.
+void enterDataFolder() {
+  static bool done = false;
+  static char pattern[] = "/tmp/chomp-bench-XXXXXX";
+  if (done) return;
+  const char* dir = mkdtemp(pattern);
+  if (dir == nullptr) std::abort();
+  std::atexit([] {
+    std::error_code ignored;
+    fs::remove_all(pattern, ignored);
+  });
+  fs::create_directory(fs::path(dir) / "data");
+  for (const auto& entry : fs::directory_iterator(std::string(CHOMP_SOURCE_DIR) + "/data")) {
+    if (entry.path().extension() == ".tga") fs::copy_file(entry.path(), fs::path(dir) / "data" / entry.path().filename());
+  }
+  FILE* config = std::fopen((fs::path(dir) / "data" / "config.txt").c_str(), "w");
+  std::fputs(CONFIG, config);
+  std::fclose(config);
+  fs::current_path(dir);
+  done = true;
+}
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Rates over wall-clock time: moves per second and games per minute.
+void reportRates(benchmark::State& state, double moves, double games, double seconds) {
+  state.counters["moves_per_s"] = moves / seconds;
+  state.counters["games_per_min"] = games * 60 / seconds;
+  state.counters["moves_per_game"] = moves / games;
+}
+
+// Plays whole games by calling gameTick directly, as the playing branch of
+// the run driver does, without any window or pause.
+void GameTickOnly(benchmark::State& state) {
+  enterDataFolder();
+  srand(1);
+  MyChomper player;
+  setChomper(&player);
+  {
+    GameEngine engine;
+    engine.readConfig();
+    engine.createGhosts();
+    long long moves = 0;
+    long long won = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+      engine.resetGame();
+      engine.startScreen = false;
+      while (!gameWon && !engine.gameLost) {
+        engine.gameTick();
+        ++moves;
+      }
+      won += gameWon ? 1 : 0;
+    }
+    const double games = static_cast<double>(state.iterations());
+    reportRates(state, static_cast<double>(moves), games, secondsSince(start));
+    state.counters["won_share"] = static_cast<double>(won) / games;
+  }
+  setChomper(nullptr);
+}
+BENCHMARK(GameTickOnly)->Unit(benchmark::kMillisecond)->MinTime(5.0)->UseRealTime();
+
+// The game window of the real program, counting the idle calls that play a move.
+class CountingEngine : public GameEngine {
+ public:
+  void OnIdle() override {
+    const bool playing = !startScreen && !gameWon && !gameLost;
+    const bool over = !startScreen && (gameWon || gameLost);
+    GameEngine::OnIdle();
+    moves += playing ? 1 : 0;
+    games += over ? 1 : 0;
+  }
+  long long moves = 0;
+  long long games = 0;
+};
+
+// The application as the program builds it, with the counting game window.
+class BenchGame : public gxbase::App {
+ public:
+  BenchGame() : player(new MyChomper()) {}
+  ~BenchGame() override {
+    setChomper(nullptr);
+    delete player;
+  }
+  void OnStart() override { setChomper(player); }
+  CountingEngine engine;
+  MyChomper* player;
+};
+
+// Built before main, like the program's own application object, so its game
+// window is the first window and closing it ends the message loop.
+BenchGame game;
+
+// One run of the program: ten unattended games, then the program closes.
+void FullProgramOffscreen(benchmark::State& state) {
+  enterDataFolder();
+  setenv("SDL_VIDEODRIVER", "offscreen", 1);
+  const auto start = std::chrono::steady_clock::now();
+  for (auto _ : state) {
+    char name[] = "bench_games";
+    char* argv[] = {name, nullptr};
+    if (gxbase::Main::Instance().Run(1, argv) != 0) state.SkipWithError("the program did not end cleanly");
+  }
+  reportRates(state, static_cast<double>(game.engine.moves), static_cast<double>(game.engine.games),
+              secondsSince(start));
+}
+BENCHMARK(FullProgramOffscreen)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();

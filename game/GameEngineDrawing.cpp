@@ -1,0 +1,77 @@
+// The picture of the game: walls, food, fruit, actors, the score line and,
+// over everything, the start, win or lose screen.
+
+#include <GL/gl.h>
+
+#include "actors/Chomper.h"
+#include "actors/Ghost.h"
+#include "game/GameEngine.h"
+#include "game/GameState.h"
+#include "game/WallOutline.h"
+
+namespace {
+
+// Images are drawn from their lower-left corner: centre them on (x, y).
+// Odd sizes put the corner on a half unit.
+void drawCentred(const gxbase::Image& image, double x, double y) {
+  if (!image.IsValid()) return;
+  glRasterPos2d(x - image.Width() * 0.5, y - image.Height() * 0.5);
+  image.Draw();
+}
+
+}  // namespace
+
+void GameEngine::OnDisplay() {
+  glClear(GL_COLOR_BUFFER_BIT);
+  glLoadIdentity();
+  drawMaze();
+  if (fruitShown) drawCentred(fruitImage, 190, 190);
+  // Later items cover earlier ones: ghosts over the chomper over the fruit.
+  if (chomper != nullptr) chomper->draw();
+  for (Ghost* ghost : ghostsInPlayOrder()) {
+    if (ghost != nullptr) ghost->draw();
+  }
+  drawStatusLine();
+  if (startScreen) {
+    drawScreenImage("data//start.tga");
+  } else if (gameWon) {
+    drawScreenImage("data//win.tga");
+  } else if (gameLost) {
+    drawScreenImage("data//lose.tga");
+  }
+  SwapBuffers();
+}
+
+void GameEngine::drawStatusLine() {
+  glColor3d(1, 1, 1);
+  glRasterPos2i(5, -15);
+  Printf("Score: %d", chomper != nullptr ? chomper->getScore() : 0);
+  glRasterPos2i(150, -15);
+  Printf("Food Left: %d", foodLeft);
+}
+
+void GameEngine::drawMaze() {
+  drawWallOutline();
+  drawFood();
+}
+
+void GameEngine::drawFood() {
+  for (int row = 0; row < MAZE_ROWS; ++row) {
+    for (int col = 0; col < MAZE_COLS; ++col) {
+      const int code = maze[gridIndex(col, row)];
+      const double x = 10 + CELL_SIZE * col;
+      const double y = 10 + CELL_SIZE * row;
+      if (code == CELL_DOT) drawCentred(dotImage, x, y);
+      if (code == CELL_POWERPILL) drawCentred(powerpillImage, x, y);
+    }
+  }
+}
+
+void GameEngine::drawScreenImage(const char* fileName) {
+  // Read anew on every repaint that shows it; centred, bottom edge at y 80.
+  gxbase::Image screen;
+  if (!screen.Load(fileName)) return;
+  glRasterPos2d(190 - screen.Width() * 0.5, 80);
+  screen.Draw();
+  screen.Free();
+}

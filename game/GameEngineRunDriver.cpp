@@ -1,0 +1,142 @@
+// Set-up of the game window and the run driver: start screen, one move per
+// idle call, game over with results, pause and the next game.
+
+#include <GL/gl.h>
+
+#include "actors/Chomper.h"
+#include "actors/GreenGhost.h"
+#include "actors/OrangeGhost.h"
+#include "actors/RedGhost.h"
+#include "actors/TurquoiseGhost.h"
+#include "game/GameEngine.h"
+#include "game/GameState.h"
+
+namespace {
+// Pause after a game in interactive mode, so the win or lose picture shows.
+constexpr int INTERACTIVE_PAUSE_MS = 5000;
+// Moves of the scatter phase that opens every game.
+constexpr int FIRST_SCATTER_MOVES = 30;
+}  // namespace
+
+void GameEngine::OnCreate() {
+  SetSize(380, 460);
+  setUpProjection();
+  readConfig();
+  createGhosts();
+  resetGame();
+  loadFoodImages();
+}
+
+void GameEngine::setUpProjection() {
+  // World coordinates are pixels, y up: the maze fills 0..440, the strip
+  // below it holds the score line.
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, 380, -20, 440, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glViewport(0, 0, Width(), Height());
+  glClearColor(0, 0, 0, 0);
+}
+
+void GameEngine::createGhosts() {
+  if (redEnabled && redGhost == nullptr) redGhost = ownedGhosts[0] = new RedGhost();
+  if (greenEnabled && greenGhost == nullptr) greenGhost = ownedGhosts[1] = new GreenGhost();
+  if (orangeEnabled && orangeGhost == nullptr) orangeGhost = ownedGhosts[2] = new OrangeGhost();
+  if (turquoiseEnabled && turquoiseGhost == nullptr) {
+    turquoiseGhost = ownedGhosts[3] = new TurquoiseGhost();
+  }
+}
+
+void GameEngine::loadFoodImages() {
+  // A file that cannot be read leaves its image empty; it is then not drawn.
+  dotImage.Load("data//dot.tga");
+  powerpillImage.Load("data//powerpill.tga");
+  fruitImage.Load("data//fruit.tga");
+}
+
+void GameEngine::resetGame() {
+  scatterCountdown = FIRST_SCATTER_MOVES;
+  fruitCountdown = nMovesFruitAppears;
+  fruitShown = false;
+  Ghost::setScatterMode(true);
+  startScreen = true;
+  gameWon = false;
+  gameLost = false;
+  framePeriodMs = fps > 0 ? 1000 / fps : 0;
+  const std::array<Ghost*, 4> ghosts = ghostsInPlayOrder();
+  for (int i = 0; i < 4; ++i) {
+    if (ghosts[i] == nullptr) continue;
+    ghosts[i]->resetToHome();
+    ghosts[i]->setSlowDownFactor(configuredSlowdown(i));
+    ghosts[i]->setBlue(false);
+  }
+  if (chomper != nullptr) chomper->resetToStart();
+  for (int i = 0; i < MAZE_CELLS; ++i) maze[i] = mazeTemplate[i];
+  countFood();
+  // blueCountdown and attackCountdown carry over: a blue period still running
+  // ends in the next game.
+}
+
+void GameEngine::countFood() {
+  int count = 0;
+  for (int i = 0; i < MAZE_CELLS; ++i) {
+    if (maze[i] == CELL_DOT || maze[i] == CELL_POWERPILL) ++count;
+  }
+  foodLeft = count;
+}
+
+void GameEngine::OnKeyboard(int key, bool down) {
+  if (!down) return;
+  // Any key press forgets the remembered arrow and a pending start.
+  startRequested = keyLeft = keyRight = keyDown = keyUp = false;
+  switch (key) {
+    case KEY_UP: keyUp = true; break;
+    case KEY_RIGHT: keyRight = true; break;
+    case KEY_DOWN: keyDown = true; break;
+    case KEY_LEFT: keyLeft = true; break;
+    case KEY_START: startRequested = true; break;
+    case KEY_F1:
+      // Abandons the game: no results line.
+      resetGame();
+      startScreen = true;
+      break;
+    default: break;
+  }
+}
+
+void GameEngine::OnIdle() {
+  if (startScreen) {
+    Redraw();
+    leaveStartScreen();
+    frameTimer.waitFor(framePeriodMs);
+  } else if (gameWon || gameLost) {
+    finishGame();
+  } else {
+    gameTick();
+    Redraw();
+    frameTimer.waitFor(framePeriodMs);
+  }
+}
+
+void GameEngine::leaveStartScreen() {
+  // Unattended runs (runsLeft > 1) never wait for the start key.
+  if (startRequested || runsLeft > 1) {
+    startRequested = false;
+    startScreen = false;
+  }
+}
+
+void GameEngine::finishGame() {
+  Redraw();
+  if (recordResults) appendResults();
+  if (runsLeft == 1) {
+    frameTimer.waitFor(INTERACTIVE_PAUSE_MS);
+  } else {
+    frameTimer.waitFor(dataTimeoutMs);
+    --runsLeft;
+    // The last unattended run is over: closing the main window ends the program.
+    if (runsLeft == 1) Close();
+  }
+  resetGame();
+}

@@ -1,0 +1,152 @@
+#pragma once
+// The autonomous player: a chomper that chooses its own direction at every
+// cell centre. It keeps a graph of the maze's walkable cells, predicts each
+// ghost's path toward it with an A* search, turns those predictions into
+// weights on the cells, plans the best-scoring route to nearby cells or to
+// remaining food, and shows all of it in its analysis window.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "actors/CellPos.h"
+#include "actors/Chomper.h"
+#include "game/GameState.h"
+#include "player/MazeNode.h"
+#include "player/OpenList.h"
+
+class Window;
+
+// Who runs a search, and so which search slot it works in. Ghost values
+// match the ghost numbers used everywhere else: 1 red, 2 green, 3 orange,
+// 4 turquoise.
+enum Searcher {
+  SEARCH_CHOMPER = 0,
+  SEARCH_RED = 1,
+  SEARCH_GREEN = 2,
+  SEARCH_ORANGE = 3,
+  SEARCH_TURQUOISE = 4
+};
+constexpr int SEARCH_SLOTS = 5;
+
+// The cells of the local search window: first column/row inclusive, limits
+// exclusive.
+struct LocalWindow {
+  int firstCol;
+  int colLimit;
+  int firstRow;
+  int rowLimit;
+};
+
+class MyChomper : public Chomper {
+ public:
+  // Milliseconds of a monotonic clock; replaceable so tests control time.
+  using MsClock = std::function<std::uint32_t()>;
+
+  MyChomper();
+  ~MyChomper() override;
+  MyChomper(const MyChomper&) = delete;
+  MyChomper& operator=(const MyChomper&) = delete;
+
+  // Chooses the direction for the next cell (see MoveDecision.cpp).
+  void decide() override;
+
+  // Model (PlayerModel.cpp).
+  void buildGraph();
+  void resetForNewGame();
+  static void rewardFor(MazeNode& node, int code);
+
+  // Search (PathSearch.cpp). A* from the searcher's cell to the target cell
+  // in the searcher's slot. Adds the route's score to `score`; a non-zero
+  // cut shortens the result by the path's length. False when the target is
+  // not walkable (nothing cleared then), unreachable or the start itself, or
+  // when the start or the target has no node.
+  bool findPath(int targetCol, int targetRow, Searcher searcher, int cut, double& score);
+  // How many cells of a found path of `pathLength` cells a cut keeps.
+  static int keptLength(int pathLength, int cut);
+  // Writes bonus and cost on a ghost's kept path (ghost 1..4).
+  void applyGhostWeights(int ghost, bool blue);
+
+  // Decision (MoveDecision.cpp). Fills `plan`; always true.
+  bool planRoute(CellPos chomperCell, int radius);
+  LocalWindow localWindow(CellPos chomperCell, int radius) const;
+  // 4 right, 1 left, 2 up, 8 down, 0 for the same cell; columns first.
+  static int directionFrom(CellPos current, CellPos next);
+
+  // Read access for the analysis, tests and benchmarks.
+  const std::vector<MazeNode*>& getNodes() const { return nodes; }
+  MazeNode* nodeAtCell(int col, int row) const;
+  const std::vector<MazeNode*>& getPlan() const { return plan; }
+  const std::vector<MazeNode*>& resultList(Searcher searcher) const {
+    return slots[searcher].result;
+  }
+  const OpenList& openList(Searcher searcher) const { return slots[searcher].open; }
+  Window* getWindow() const { return window.get(); }
+  bool isGraphBuilt() const { return graphBuilt; }
+  bool hasPlan() const { return havePlan; }
+  // The last route planning found nothing worthwhile nearby and looked at
+  // the remaining food instead.
+  bool usedFoodPhase() const { return foodPhaseUsed; }
+  bool isNewGameSeen() const { return newGameSeen; }
+  bool isBlueSeen() const { return blueSeen; }
+  std::uint32_t getBlueStartMs() const { return blueStartMs; }
+  int getGhostPathLength() const { return ghostPathLength; }
+  int getLocalRadius() const { return localRadius; }
+
+  void setClock(MsClock c) { clock = std::move(c); }
+  // Lets tests and benchmarks restore a game position's score.
+  void setScore(int s) { score = s; }
+
+ private:
+  struct SearchSlot {
+    OpenList open;
+    std::vector<MazeNode*> result;
+  };
+
+  // PathSearch.cpp
+  void clearSearchStates();
+  CellPos startCellOf(Searcher searcher) const;
+  void expand(MazeNode* current, const CellPos& target, SearchSlot& slot, bool& found);
+  void rebuildPath(std::vector<MazeNode*>& result) const;
+  static void cutPath(std::vector<MazeNode*>& result, int cut);
+  static double pathScore(const std::vector<MazeNode*>& result, const CellPos& start);
+  float blueChaseLevel() const;
+
+  // PlayerModel.cpp
+  MazeNode* makeNode(int col, int row, int code);
+  void linkNeighbours();
+  void clearGhostWeights();
+  void noteFruit();
+  void noteFoodUnderChomper(const CellPos& chomperCell);
+
+  // MoveDecision.cpp
+  void startNewGameIfNeeded();
+  void watchBluePeriod(bool blue);
+  void predictGhosts(const CellPos& chomperCell, bool blue);
+  void reportToWindow(const CellPos& chomperCell, bool blue);
+  void takeStep(const CellPos& chomperCell);
+  bool planLocal(const LocalWindow& area);
+  void planFood();
+
+  std::unique_ptr<Window> window;
+  std::vector<MazeNode*> nodes;            // every node, top row first
+  std::vector<MazeNode*> plan;             // next step first
+  SearchSlot slots[SEARCH_SLOTS];          // chomper, red, green, orange, turquoise
+  int ghostPathLength;
+  int localRadius;
+  bool graphBuilt;
+  MazeNode* nodeAt[MAZE_ROWS][MAZE_COLS];  // [row from bottom][column]
+  int columns;
+  int rows;
+  bool blueSeen;
+  std::uint32_t blueStartMs;
+  int blueDurationMs;
+  bool havePlan;
+  bool newGameSeen;
+  bool foodPhaseUsed = false;
+
+  std::vector<MazeNode> nodeStore;         // the nodes themselves, never reallocated
+  std::vector<MazeNode*> touched;          // nodes opened since search state was last cleared
+  MsClock clock;
+};

@@ -1,0 +1,80 @@
+// The real program, run offscreen in a folder of its own with the shipped
+// sprites: unattended series and the interactive start screen.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/engine/ChildProcess.h"
+#include "tests/engine/EngineTestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string GAME = std::string(CHOMP_BINARY_DIR) + "/chompgame";
+
+// A working folder holding data/ with the shipped sprites and a config.
+class EndToEndTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(fs::exists(GAME)) << GAME;
+    fs::create_directory("data");
+    for (const auto& entry : fs::directory_iterator(std::string(CHOMP_SOURCE_DIR) + "/data")) {
+      if (entry.path().extension() == ".tga") fs::copy_file(entry.path(), "data" / entry.path().filename());
+    }
+  }
+
+  // Runs the game offscreen, killed after timeoutSeconds; the exit status
+  // (124 when the timeout had to end it). In sanitizer builds the leak check
+  // is off for the program: the GL driver and fontconfig keep allocations
+  // until exit, and an unloaded driver cannot even be named in a suppression.
+  int runGame(int timeoutSeconds) {
+    ChildProcess game({{"timeout", std::to_string(timeoutSeconds), GAME},
+                       {{"SDL_VIDEODRIVER", "offscreen"}, {"SDL_AUDIODRIVER", "dummy"}, {"ASAN_OPTIONS", "detect_leaks=0"}},
+                       dir.path(),
+                       dir.path() + "/output.txt",
+                       true});
+    return game.wait();
+  }
+
+  std::vector<std::string> resultLines() {
+    std::istringstream text(readFile("data/gamedata.txt"));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(text, line);) lines.push_back(line);
+    return lines;
+  }
+
+  TempDir dir;
+};
+
+TEST_F(EndToEndTest, anUnattendedSeriesOfThreePlaysThreeGamesAndExits) {
+  writeFile("data/config.txt", "runs 3\ndata 1\ncontrol 1\nfps 100000\ndata_timeout 0\n");
+  writeFile("data/gamedata.txt", "1 1 1 1 1 2450\n");  // kept: the file is only appended to
+  EXPECT_EQ(runGame(240), 0) << readFile("output.txt");
+  const std::vector<std::string> lines = resultLines();
+  ASSERT_EQ(lines.size(), 4u) << readFile("data/gamedata.txt");
+  EXPECT_EQ(lines[0], "1 1 1 1 1 2450");
+  const std::regex wellFormed("[01] 1 1 1 1 [0-9]+");
+  for (size_t i = 1; i < lines.size(); ++i) EXPECT_TRUE(std::regex_match(lines[i], wellFormed)) << lines[i];
+}
+
+TEST_F(EndToEndTest, aSeriesWithoutRecordingLeavesNoResultsFile) {
+  writeFile("data/config.txt",
+            "runs 2 data 0 control 1 fps 100000 green_ghost 0 orange_ghost 0 turquoise_ghost 0\n");
+  EXPECT_EQ(runGame(240), 0) << readFile("output.txt");
+  EXPECT_FALSE(fileExists("data/gamedata.txt"));
+}
+
+TEST_F(EndToEndTest, withoutAConfigTheGameWaitsOnTheStartScreen) {
+  // The program must still be running when the timeout ends it: the start
+  // screen waits for the start key for ever. No game is played, so no line.
+  EXPECT_EQ(runGame(3), 124) << readFile("output.txt");
+  EXPECT_FALSE(fileExists("data/gamedata.txt"));
+}
+
+}  // namespace
