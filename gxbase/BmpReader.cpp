@@ -55,9 +55,11 @@ bool ReadHeader(ByteFile& file, BmpHeader& header) {
 // The header's sizes must agree with each other and the file must really
 // hold the rows, checked before anything is allocated for them.
 bool RowsFit(const ByteFile& file, const BmpHeader& header, int64_t stride) {
-  const int64_t needed = stride * header.height;  // below 2^33 * 2^31: no overflow
-  if (header.imageSize != 0 && header.imageSize < needed) return false;
-  return header.pixelOffset + needed <= file.Size();
+  // Divide rather than multiply: stride * height can exceed 64 bits.
+  const int64_t available = file.Size() - header.pixelOffset;
+  if (available < 0 || header.height > available / stride) return false;
+  const int64_t needed = stride * header.height;
+  return header.imageSize == 0 || header.imageSize >= needed;
 }
 
 // Reads the file's pixel rows, stride bytes each, in file order.

@@ -4,7 +4,9 @@
 
 namespace gxbase {
 
-enum PixelFormat {
+// Codes outside 0..6 can reach an image through its record; the fixed
+// underlying type keeps them well-defined (they convert and draw as nothing).
+enum PixelFormat : int {
   RGB = 0,             // red, green, blue
   RGBA = 1,            // red, green, blue, alpha
   BGR = 2,             // blue, green, red

@@ -97,7 +97,8 @@ TEST_F(BadImageFile, directoryIsNoPicture) {
 }
 
 TEST_F(BadImageFile, everyTruncationOfAGoodFileIsRefused) {
-  // Rows with no padding, so every cut removes bytes a reader needs.
+  // Rows with no padding, so every cut removes bytes a reader needs. All are
+  // named .tga so that the Targa reader looks at every one of them too.
   BmpLayout grey = Layout(8, 4, 2);
   grey.coloursUsed = 2;
   grey.palette = {{0, 0, 0}, {9, 9, 9}};

@@ -196,3 +196,16 @@ TEST_F(ImageDraw, errorLeftByEarlierDrawingDoesNotFailTheDraw) {
   EXPECT_TRUE(image.Draw());
   ExpectThreeByTwoAt(1, 1);
 }
+
+TEST(OffscreenContext, contextsCanBeMadeOneAfterAnother) {
+  for (int round = 0; round < 2; ++round) {
+    gxbase::OffscreenContext context(4, 4);
+    ASSERT_TRUE(context.IsReady()) << context.Error();
+    glClearColor(0, 1, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    const std::vector<unsigned char> pixels = context.ReadPixels(0, 0, 4, 4);
+    ASSERT_EQ(pixels.size(), 64u);
+    EXPECT_EQ(pixels[4 * 5 + 1], 255) << "round " << round;
+    EXPECT_EQ(pixels[4 * 5 + 0], 0);
+  }
+}

@@ -46,7 +46,8 @@ TEST_F(ImageLoad, targaFileIsTakenByTheTargaReader) {
   imagetest::TargaLayout layout;
   layout.width = 2;
   layout.height = 2;
-  ASSERT_TRUE(image.Load(dir.Write("dot.tga", imagetest::TargaFile(layout, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})).c_str()));
+  const Bytes pixels = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+  ASSERT_TRUE(image.Load(dir.Write("dot.tga", imagetest::TargaFile(layout, pixels)).c_str()));
   EXPECT_EQ(image.Format(), gxbase::BGR);
   EXPECT_EQ(image.Padding(), 0);
   EXPECT_EQ(RowsOf(image), (std::vector<Bytes>{{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}}));
