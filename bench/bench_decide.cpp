@@ -17,10 +17,8 @@
 #include <memory>
 #include <vector>
 
-#include "actors/GreenGhost.h"
-#include "actors/OrangeGhost.h"
-#include "actors/RedGhost.h"
-#include "actors/TurquoiseGhost.h"
+#include "actors/Ghost.h"
+#include "game/GameEngine.h"
 #include "game/GameState.h"
 #include "player/MyChomper.h"
 
@@ -48,147 +46,124 @@ struct Position {
 
 enum Phase { EARLY, MID, LATE, ALL };
 
-// A small stand-in for the game's move rules, enough to produce real positions.
+class RecordingChomper;
+
+// Real games played by the game's own rules (the engine's gameTick, without a
+// window), recording the position before every decision.
 class SimulatedGame {
  public:
-  SimulatedGame() {
-    resetGameState();
-    dotValue = 10;
-    powerpillValue = 100;
-    ghostValue = 250;
-    nMovesBlueGhosts = 100;
-    nMovesGhostAppears = 50;
-    lengthAttackMode = 1500;
-    lengthScatterMode = 250;
-    powerpillSlowdownFactor = 2;
-    player = std::make_unique<MyChomper>();
-    player->setClock([] { return std::uint32_t{0}; });  // blue periods stay fresh
-    ghosts[0] = std::make_unique<RedGhost>();
-    ghosts[1] = std::make_unique<GreenGhost>();
-    ghosts[2] = std::make_unique<OrangeGhost>();
-    ghosts[3] = std::make_unique<TurquoiseGhost>();
+  SimulatedGame();
+  ~SimulatedGame() {
+    engine.reset();
+    setChomper(nullptr);
   }
 
-  ~SimulatedGame() { resetGameState(); }
-
-  void attach() {
-    setChomper(player.get());
-    redGhost = ghosts[0].get();
-    greenGhost = ghosts[1].get();
-    orangeGhost = ghosts[2].get();
-    turquoiseGhost = ghosts[3].get();
-  }
-
+  // Puts this game's actors into the game state.
+  void attach();
   // Plays one game from the start and records the position before every decision.
-  void play(unsigned seed, std::vector<Position> (&out)[4]) {
-    attach();
-    std::srand(seed);
-    std::copy(mazeTemplate, mazeTemplate + MAZE_CELLS, maze);
-    foodLeft = 157;
-    gameWon = false;
-    fruitShown = false;
-    blueCountdown = 0;
-    scatterCountdown = 30;
-    Ghost::setScatterMode(true);
-    player->resetToStart();
-    for (auto& g : ghosts) {
-      g->resetToHome();
-      g->setBlue(false);
-      g->setSlowDownFactor(1);
-    }
-    for (int tick = 0, decisions = 0; tick < 30000 && !gameWon; ++tick) {
-      for (auto& g : ghosts) g->update(maze);
-      if (player->openDirections(maze) != 0) {
-        Position p = capture();
-        player->decide();
-        const Phase phase = player->usedFoodPhase() ? LATE : decisions < 40 ? EARLY : MID;
-        if (phase != MID || (foodLeft < 120 && foodLeft > 40)) out[phase].push_back(p);
-        out[ALL].push_back(std::move(p));
-        ++decisions;
-      }
-      player->update(maze);
-      if (!applyRules()) break;
-    }
-  }
-
-  void restore(const Position& p) {
-    std::copy(p.grid.begin(), p.grid.end(), maze);
-    player->setPosition(p.chomperState.x, p.chomperState.y);
-    player->setDirection(p.chomperState.direction);
-    player->setScore(p.score);
-    for (int i = 0; i < 4; ++i) {
-      const ActorState& s = p.ghostStates[i];
-      ghosts[i]->setPosition(s.x, s.y);
-      ghosts[i]->setDirection(s.direction);
-      ghosts[i]->setSlowDownFactor(s.slowDown);
-      ghosts[i]->setBlue(s.blue);
-      ghosts[i]->setActive(s.active);
-    }
-    fruitShown = p.fruit;
-    const auto& nodes = player->getNodes();
-    for (std::size_t i = 0; i < nodes.size() && i < p.nodes.size(); ++i) {
-      nodes[i]->code = p.nodes[i].code;
-      nodes[i]->reward = p.nodes[i].reward;
-      nodes[i]->eaten = p.nodes[i].eaten;
-    }
-  }
-
-  MyChomper& chomperPlayer() { return *player; }
+  void play(unsigned seed, std::vector<Position> (&out)[4]);
+  void restore(const Position& p);
+  MyChomper& chomperPlayer();
+  Position capture() const;
 
  private:
   static ActorState stateOf(const Player& a, bool blue, bool active) {
     return ActorState{a.getX(), a.getY(), a.getDirection(), a.getSlowDownFactor(), blue, active};
   }
 
-  Position capture() const {
-    Position p;
-    p.grid.assign(maze, maze + MAZE_CELLS);
-    p.chomperState = stateOf(*player, false, true);
-    p.score = player->getScore();
-    for (int i = 0; i < 4; ++i) {
-      p.ghostStates[i] = stateOf(*ghosts[i], ghosts[i]->isBlue(), ghosts[i]->isActive());
-    }
-    p.fruit = fruitShown;
-    for (const MazeNode* n : player->getNodes()) p.nodes.push_back({n->code, n->reward, n->eaten});
-    return p;
-  }
-
-  // Blue period, meetings and phases; false when a hunting ghost caught the chomper.
-  bool applyRules() {
-    if (blueCountdown > 0 && --blueCountdown == 0) {
-      for (auto& g : ghosts) g->setBlue(false);
-      for (auto& g : ghosts) g->setSlowDownFactor(1);
-    }
-    bool caught = false;
-    for (auto& g : ghosts) {
-      if (!g->isActive()) continue;
-      const int dx = player->getX() - g->getX();
-      const int dy = player->getY() - g->getY();
-      if (dx * dx + dy * dy >= 25) continue;
-      if (!g->isBlue()) {
-        caught = true;
-        continue;
-      }
-      player->addScore(ghostValue);
-      g->resetToHome();
-      g->setActive(false);
-      g->setReleaseCountdown(nMovesGhostAppears);
-    }
-    if (Ghost::isScatterMode()) {
-      if (--scatterCountdown <= 0) {
-        attackCountdown = lengthAttackMode;
-        Ghost::setAttackMode(true);
-      }
-    } else if (--attackCountdown <= 0) {
-      scatterCountdown = lengthScatterMode;
-      Ghost::setScatterMode(true);
-    }
-    return !caught;
-  }
-
-  std::unique_ptr<MyChomper> player;
-  std::unique_ptr<Ghost> ghosts[4];
+  std::unique_ptr<RecordingChomper> player;
+  std::unique_ptr<GameEngine> engine;
+  std::vector<Position> (*sink)[4] = nullptr;
+  int decisions = 0;
+  friend class RecordingChomper;
 };
+
+// The autonomous player, recording the position it decides on.
+class RecordingChomper : public MyChomper {
+ public:
+  explicit RecordingChomper(SimulatedGame& g) : game(g) {}
+  void decide() override {
+    if (game.sink == nullptr) {
+      MyChomper::decide();
+      return;
+    }
+    Position p = game.capture();
+    MyChomper::decide();
+    const Phase phase = usedFoodPhase() ? LATE : game.decisions < 40 ? EARLY : MID;
+    if (phase != MID || (foodLeft < 120 && foodLeft > 40)) (*game.sink)[phase].push_back(p);
+    (*game.sink)[ALL].push_back(std::move(p));
+    ++game.decisions;
+  }
+
+ private:
+  SimulatedGame& game;
+};
+
+SimulatedGame::SimulatedGame() {
+  resetGameState();
+  player = std::make_unique<RecordingChomper>(*this);
+  player->setClock([] { return std::uint32_t{0}; });  // blue periods stay fresh
+  setChomper(player.get());
+  engine = std::make_unique<GameEngine>();
+  engine->setConfigDefaults();
+  engine->keyboardControl = false;
+  engine->nMovesFruitAppears = 100;
+  nMovesBlueGhosts = 100;
+  nMovesGhostAppears = 50;
+  engine->createGhosts();
+}
+
+void SimulatedGame::attach() { setChomper(player.get()); }
+
+MyChomper& SimulatedGame::chomperPlayer() { return *player; }
+
+void SimulatedGame::play(unsigned seed, std::vector<Position> (&out)[4]) {
+  attach();
+  std::srand(seed);
+  engine->resetGame();
+  engine->startScreen = false;
+  sink = &out;
+  decisions = 0;
+  for (int tick = 0; tick < 30000 && !gameWon && !engine->gameLost; ++tick) engine->gameTick();
+  sink = nullptr;
+}
+
+void SimulatedGame::restore(const Position& p) {
+  std::copy(p.grid.begin(), p.grid.end(), maze);
+  player->setPosition(p.chomperState.x, p.chomperState.y);
+  player->setDirection(p.chomperState.direction);
+  player->setScore(p.score);
+  const auto ghosts = GameEngine::ghostsInPlayOrder();
+  for (int i = 0; i < 4; ++i) {
+    const ActorState& s = p.ghostStates[i];
+    ghosts[i]->setPosition(s.x, s.y);
+    ghosts[i]->setDirection(s.direction);
+    ghosts[i]->setSlowDownFactor(s.slowDown);
+    ghosts[i]->setBlue(s.blue);
+    ghosts[i]->setActive(s.active);
+  }
+  fruitShown = p.fruit;
+  const auto& nodes = player->getNodes();
+  for (std::size_t i = 0; i < nodes.size() && i < p.nodes.size(); ++i) {
+    nodes[i]->code = p.nodes[i].code;
+    nodes[i]->reward = p.nodes[i].reward;
+    nodes[i]->eaten = p.nodes[i].eaten;
+  }
+}
+
+Position SimulatedGame::capture() const {
+  Position p;
+  p.grid.assign(maze, maze + MAZE_CELLS);
+  p.chomperState = stateOf(*player, false, true);
+  p.score = player->getScore();
+  const auto ghosts = GameEngine::ghostsInPlayOrder();
+  for (int i = 0; i < 4; ++i) {
+    p.ghostStates[i] = stateOf(*ghosts[i], ghosts[i]->isBlue(), ghosts[i]->isActive());
+  }
+  p.fruit = fruitShown;
+  for (const MazeNode* n : player->getNodes()) p.nodes.push_back({n->code, n->reward, n->eaten});
+  return p;
+}
 
 struct Positions {
   std::unique_ptr<SimulatedGame> game;
