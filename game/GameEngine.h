@@ -112,7 +112,6 @@ class GameEngine : public gxbase::GLWindow {
   FrameTimer frameTimer;
 
  private:
-  void setUpProjection();
   void steerChomper();
   void leaveStartScreen();
   void finishGame();

@@ -1,7 +1,6 @@
 // Set-up of the game window and the run driver: start screen, one move per
 // idle call, game over with results, pause and the next game.
 
-#include <GL/gl.h>
 
 #include "actors/Chomper.h"
 #include "actors/GreenGhost.h"
@@ -10,6 +9,7 @@
 #include "actors/TurquoiseGhost.h"
 #include "game/GameEngine.h"
 #include "game/GameState.h"
+#include "game/MazeView.h"
 
 namespace {
 // Pause after a game in interactive mode, so the win or lose picture shows.
@@ -20,23 +20,11 @@ constexpr int FIRST_SCATTER_MOVES = 30;
 
 void GameEngine::OnCreate() {
   SetSize(380, 460);
-  setUpProjection();
+  setUpMazeView(Width(), Height());
   readConfig();
   createGhosts();
   resetGame();
   loadFoodImages();
-}
-
-void GameEngine::setUpProjection() {
-  // World coordinates are pixels, y up: the maze fills 0..440, the strip
-  // below it holds the score line.
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0, 380, -20, 440, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glViewport(0, 0, Width(), Height());
-  glClearColor(0, 0, 0, 0);
 }
 
 void GameEngine::createGhosts() {

@@ -2,33 +2,16 @@
 
 #include "player/AnalysisGrids.h"
 
-#define ANALYSIS_LEVEL \
-    1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1, \
-    1,4,4,4,4,4,4,4,4,1,4,4,4,4,4,4,4,4,1, \
-    1,5,1,1,4,1,1,1,4,1,4,1,1,1,4,1,1,5,1, \
-    1,4,1,1,4,1,1,1,4,1,4,1,1,1,4,1,1,4,1, \
-    1,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,1, \
-    1,4,1,1,4,1,4,1,1,1,1,1,4,1,4,1,1,4,1, \
-    1,4,4,4,4,1,4,4,4,1,4,4,4,1,4,4,4,4,1, \
-    1,1,1,1,4,1,1,1,9,1,9,1,1,1,4,1,1,1,1, \
-    0,0,0,1,4,1,9,9,9,9,9,9,9,1,4,1,0,0,0, \
-    1,1,1,1,4,1,9,1,1,2,1,1,9,1,4,1,1,1,1, \
-    3,9,9,9,4,9,9,1,1,9,1,1,9,9,4,9,9,9,3, \
-    1,1,1,1,4,1,9,1,1,1,1,1,9,1,4,1,1,1,1, \
-    0,0,0,1,4,1,9,9,9,9,9,9,9,1,4,1,0,0,0, \
-    1,1,1,1,4,1,9,1,1,1,1,1,9,1,4,1,1,1,1, \
-    1,4,4,4,4,4,4,4,4,1,4,4,4,4,4,4,4,4,1, \
-    1,4,1,1,4,1,1,1,4,1,4,1,1,1,4,1,1,4,1, \
-    1,5,4,1,4,4,4,4,4,4,4,4,4,4,4,1,4,5,1, \
-    1,1,4,1,4,1,4,1,1,1,1,1,4,1,4,1,4,1,1, \
-    1,4,4,4,4,1,4,4,4,1,4,4,4,1,4,4,4,4,1, \
-    1,4,1,1,1,1,1,1,4,1,4,1,1,1,1,1,1,4,1, \
-    1,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,1, \
-    1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1
+#include <algorithm>
 
-int analysisMaze[MAZE_CELLS] = {ANALYSIS_LEVEL};
-const int analysisMazeTemplate[MAZE_CELLS] = {ANALYSIS_LEVEL};
+// The level is read-only, so the window's source copy is the level itself.
+const int (&analysisMazeTemplate)[MAZE_CELLS] = mazeTemplate;
+
+// The level's table is constant-initialised, so this copy is ready before
+// anything that runs during start-up could look at it.
+int analysisMaze[MAZE_CELLS];
+static const bool analysisMazeReady =
+    (std::copy(mazeTemplate, mazeTemplate + MAZE_CELLS, analysisMaze), true);
+
 int ghostOverlay[MAZE_CELLS] = {};
 int chomperOverlay[MAZE_CELLS] = {};
-
-#undef ANALYSIS_LEVEL

@@ -17,6 +17,6 @@ constexpr int MARK_PLAN = 16;            // chomperOverlay: a cell of the planne
 constexpr int MARK_GHOST_PATH = 16;      // ghostOverlay: 16 + ghost (17 red .. 20 turquoise)
 
 extern int analysisMaze[MAZE_CELLS];                 // the maze as the window shows it
-extern const int analysisMazeTemplate[MAZE_CELLS];   // the level; source of resetMaze
+extern const int (&analysisMazeTemplate)[MAZE_CELLS];  // the level; source of resetMaze
 extern int ghostOverlay[MAZE_CELLS];                 // ghosts' cells and predicted paths
 extern int chomperOverlay[MAZE_CELLS];               // chomper's cell and planned route

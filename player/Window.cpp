@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "game/MazeView.h"
 #include "game/WallOutline.h"
 
 namespace {
@@ -37,14 +38,7 @@ Window::~Window() = default;
 void Window::OnCreate() {
   SetSize(380, 460);
   SetPosition(600, 200);
-  // The game window's projection: the maze at 0..380 x 0..440, a strip below.
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0.0, 380.0, -20.0, 440.0, -1.0, 1.0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glViewport(0, 0, Width(), Height());
-  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  setUpMazeView(Width(), Height());
   buildMazeList();
 }
 
