@@ -1,7 +1,6 @@
 // Set-up of the game window and the run driver: start screen, one move per
 // idle call, game over with results, pause and the next game.
 
-
 #include "actors/Chomper.h"
 #include "actors/GreenGhost.h"
 #include "actors/OrangeGhost.h"
