@@ -1,6 +1,8 @@
 // Set-up of the game window and the run driver: start screen, one move per
 // idle call, game over with results, pause and the next game.
 
+#include <algorithm>
+
 #include "actors/Chomper.h"
 #include "actors/GreenGhost.h"
 #include "actors/OrangeGhost.h"
@@ -59,19 +61,13 @@ void GameEngine::resetGame() {
     ghosts[i]->setBlue(false);
   }
   if (chomper != nullptr) chomper->resetToStart();
-  for (int i = 0; i < MAZE_CELLS; ++i) maze[i] = mazeTemplate[i];
+  std::copy(mazeTemplate, mazeTemplate + MAZE_CELLS, maze);
   countFood();
   // blueCountdown and attackCountdown carry over: a blue period still running
   // ends in the next game.
 }
 
-void GameEngine::countFood() {
-  int count = 0;
-  for (int i = 0; i < MAZE_CELLS; ++i) {
-    if (maze[i] == CELL_DOT || maze[i] == CELL_POWERPILL) ++count;
-  }
-  foodLeft = count;
-}
+void GameEngine::countFood() { foodLeft = countFoodIn(maze); }
 
 void GameEngine::OnKeyboard(int key, bool down) {
   if (!down) return;
