@@ -1,6 +1,8 @@
 // The move decision: the worked first decisions of a game, what the window
 // is told, the local window, the food phase and following what is left of a plan.
 
+#include <tuple>
+
 #include "PlayerFixture.h"
 #include "player/GameQueries.h"
 
@@ -101,30 +103,22 @@ TEST_F(MoveDecision, nextDecisionClearsTheOldMarksAndReportsTheFruit) {
 }
 
 TEST_F(MoveDecision, localWindowIsClippedToTheGridWithExclusiveLimits) {
+  // First column, column limit, first row, row limit.
+  using Bounds = std::tuple<int, int, int, int>;
   const struct {
     CellPos chomper;
-    LocalWindow expected;
+    Bounds expected;
   } cases[] = {{{9, 9}, {5, 13, 5, 13}}, {{1, 1}, {0, 5, 0, 5}}, {{17, 20}, {13, 19, 16, 22}}};
   for (const auto& c : cases) {
     const LocalWindow w = player->localWindow(c.chomper, 4);
-    EXPECT_EQ(w.firstCol, c.expected.firstCol) << c.chomper;
-    EXPECT_EQ(w.colLimit, c.expected.colLimit) << c.chomper;
-    EXPECT_EQ(w.firstRow, c.expected.firstRow) << c.chomper;
-    EXPECT_EQ(w.rowLimit, c.expected.rowLimit) << c.chomper;
+    EXPECT_EQ(Bounds(w.firstCol, w.colLimit, w.firstRow, w.rowLimit), c.expected) << c.chomper;
   }
 }
 
-TEST_F(MoveDecision, withNothingWorthwhileNearbyTheChomperHeadsForRemainingFood) {
-  keepOnlyFood(*player, {{17, 1}});
-  player->decide();
-  EXPECT_TRUE(player->usedFoodPhase());
-  ASSERT_FALSE(player->getPlan().empty());
-  EXPECT_EQ(player->getPlan().back()->cell, CellPos(17, 1));
-}
-
-TEST_F(MoveDecision, foodPhaseTakesTheFirstReachableFoodThenOnlyStrictlyBetterRoutes) {
-  // Alone from (9, 9): (1, 20) scores 10 / 9.5, (4, 16) 10 / 6, (14, 8) 10 / 3,
-  // (17, 1) 10 / 8; but the route to (1, 20) passes (4, 16) and collects both.
+TEST_F(MoveDecision, withNothingNearbyTheFirstReachableFoodIsTakenThenOnlyBetterRoutes) {
+  // Every piece lies outside the local window. Alone from (9, 9): (1, 20) scores
+  // 10 / 9.5, (4, 16) 10 / 6, (14, 8) 10 / 3, (17, 1) 10 / 8; but the route to
+  // (1, 20) passes (4, 16) and collects both.
   const struct {
     std::vector<CellPos> food;  // in node order, top row first
     int bonus;                  // on the first piece
@@ -140,6 +134,7 @@ TEST_F(MoveDecision, foodPhaseTakesTheFirstReachableFoodThenOnlyStrictlyBetterRo
       player->nodeAtCell(c.food[0].getCol(), c.food[0].getRow())->bonus = c.bonus;
     }
     EXPECT_TRUE(player->planRoute(CellPos(9, 9), 4));
+    EXPECT_TRUE(player->usedFoodPhase());
     const auto& plan = player->getPlan();
     EXPECT_EQ(plan.empty() ? CellPos(0, 0) : plan.back()->cell, c.chosen) << c.food.size();
   }
