@@ -30,10 +30,14 @@ void paint(gxbase::Image& image, const Colour& c) {
   }
 }
 
-// A ghost with a red left, a green up and (if asked) a blue up sprite.
+// A ghost with only a red left, a green up and (if asked) a blue up sprite,
+// whichever sprite files it found where the test runs.
 class PaintedGhost : public RedGhost {
  public:
   explicit PaintedGhost(bool withBlueSprite) {
+    for (gxbase::Image* s : {&spriteDown, &spriteLeft, &spriteUp, &blueUp}) {
+      if (s->IsValid()) s->Free();
+    }
     paint(spriteLeft, kRed);
     paint(spriteUp, kGreen);
     if (withBlueSprite) paint(blueUp, kBlue);

@@ -132,8 +132,8 @@ TEST(OpenListOrder, equalFGoesAheadOfOlderNodesAndListedNodesKeepTheirPlace) {
   d.f = 1;  // improved while listed: it keeps its place at the back
   list.fChanged();
   MazeNode e;
-  e.f = 6;
-  list.insertByF(&e);  // ahead of b, the first from the front with f >= 6
+  e.f = 10;
+  list.insertByF(&e);  // ahead of b, the first from the front with f >= 10
   EXPECT_EQ(list.at(0), &e);
   EXPECT_EQ(list.at(1), &b);
   EXPECT_EQ(list.at(3), &d);
