@@ -4,7 +4,6 @@
 #include <tuple>
 
 #include "PlayerFixture.h"
-#include "player/GameQueries.h"
 
 using MoveDecision = PlayerFixture;
 

@@ -1,10 +1,7 @@
 // The A* search: which path it finds, how it orders its work, how it fails,
 // how a ghost's path is cut and how a route is scored.
 
-#include <cstdlib>
-
 #include "PlayerFixture.h"
-#include "player/GameQueries.h"
 #include "player/OpenList.h"
 
 using PathSearch = PlayerWithGraph;
