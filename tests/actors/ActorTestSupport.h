@@ -1,16 +1,24 @@
 #pragma once
-// Shared pieces of the actor tests: a chomper that never decides, scripted
-// random draws and a fixture with the level loaded into the live maze.
+// Shared pieces of the actor tests: a chomper steered by the test, ghosts of
+// any colour, scripted random draws and a fixture with the level in the live maze.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "actors/Chomper.h"
+#include "actors/GreenGhost.h"
+#include "actors/OrangeGhost.h"
 #include "actors/Random.h"
+#include "actors/RedGhost.h"
+#include "actors/TurquoiseGhost.h"
 #include "game/GameState.h"
+
+// Actor kinds.
+constexpr int CHOMPER = 0, RED = 1, GREEN = 2, ORANGE = 3, TURQUOISE = 4;
 
 // A chomper whose direction is set by the test itself.
 class TestChomper : public Chomper {
@@ -18,34 +26,34 @@ class TestChomper : public Chomper {
   void decide() override {}
 };
 
+// A fresh ghost of the given kind, at home facing up.
+inline std::unique_ptr<Ghost> makeGhost(int kind) {
+  switch (kind) {
+    case RED: return std::make_unique<RedGhost>();
+    case GREEN: return std::make_unique<GreenGhost>();
+    case ORANGE: return std::make_unique<OrangeGhost>();
+    default: return std::make_unique<TurquoiseGhost>();
+  }
+}
+
 // Replaces the random source with a fixed list of draws, repeated when it runs
 // out, and counts the draws taken. Restores the library source on destruction.
 class ScriptedDraws {
  public:
   explicit ScriptedDraws(std::vector<double> draws) {
-    values() = std::move(draws);
-    taken() = 0;
-    setRandomSource(&ScriptedDraws::next);
+    values = std::move(draws);
+    taken = 0;
+    setRandomSource([] { return values[static_cast<size_t>(taken++) % values.size()]; });
   }
   ~ScriptedDraws() { setRandomSource(nullptr); }
   ScriptedDraws(const ScriptedDraws&) = delete;
   ScriptedDraws& operator=(const ScriptedDraws&) = delete;
 
-  int drawsTaken() const { return taken(); }
+  int drawsTaken() const { return taken; }
 
  private:
-  static std::vector<double>& values() {
-    static std::vector<double> v;
-    return v;
-  }
-  static int& taken() {
-    static int n = 0;
-    return n;
-  }
-  static double next() {
-    const std::vector<double>& v = values();
-    return v[static_cast<size_t>(taken()++) % v.size()];
-  }
+  inline static std::vector<double> values;
+  inline static int taken = 0;
 };
 
 // The level in the live maze, program-start game state otherwise.

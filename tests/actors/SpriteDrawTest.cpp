@@ -5,10 +5,11 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
+#include <utility>
 
-#include "ActorTestSupport.h"
 #include "actors/RedGhost.h"
 #include "gxbase/Image.h"
 #include "gxbase/TestContext.h"
@@ -21,33 +22,34 @@ const Colour kRed = {255, 0, 0};
 const Colour kGreen = {0, 255, 0};
 const Colour kBlue = {0, 0, 255};
 
-// A size x size picture of one colour.
-void paint(gxbase::Image& image, int size, const Colour& c) {
-  ASSERT_TRUE(image.Allocate(size, size, gxbase::RGB, 0));
-  for (int row = 0; row < size; ++row) {
-    unsigned char* p = image.Row(row);
-    for (int i = 0; i < size; ++i) std::copy(c.begin(), c.end(), p + 3 * i);
+// An 18 x 18 picture of one colour.
+void paint(gxbase::Image& image, const Colour& c) {
+  ASSERT_TRUE(image.Allocate(18, 18, gxbase::RGB, 0));
+  for (int row = 0; row < 18; ++row) {
+    for (int i = 0; i < 18; ++i) std::copy(c.begin(), c.end(), image.Row(row) + 3 * i);
   }
 }
 
-class PaintedChomper : public TestChomper {
- public:
-  gxbase::Image& left() { return spriteLeft; }
-  gxbase::Image& up() { return spriteUp; }
-};
-
+// A ghost with only a red left, a green up and (if asked) a blue up sprite,
+// whichever sprite files it found where the test runs.
 class PaintedGhost : public RedGhost {
  public:
-  gxbase::Image& up() { return spriteUp; }
-  gxbase::Image& blueUpSprite() { return blueUp; }
+  explicit PaintedGhost(bool withBlueSprite) {
+    for (gxbase::Image* s : {&spriteDown, &spriteLeft, &spriteUp, &blueUp}) {
+      if (s->IsValid()) s->Free();
+    }
+    paint(spriteLeft, kRed);
+    paint(spriteUp, kGreen);
+    if (withBlueSprite) paint(blueUp, kBlue);
+    setPosition(190, 190);
+  }
 };
 
-class SpriteDraw : public ActorTest {
+class SpriteDraw : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { context = std::make_unique<gxbase::OffscreenContext>(380, 440); }
   static void TearDownTestSuite() { context.reset(); }
   void SetUp() override {
-    ActorTest::SetUp();
     ASSERT_TRUE(context->IsReady()) << context->Error();
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -62,56 +64,38 @@ class SpriteDraw : public ActorTest {
 
 std::unique_ptr<gxbase::OffscreenContext> SpriteDraw::context;
 
-TEST_F(SpriteDraw, spriteIsCentredOnThePosition) {
-  PaintedChomper c;  // at (190, 190) facing left
-  paint(c.left(), 18, kRed);
-  c.draw();
+TEST_F(SpriteDraw, spriteOfTheDirectionIsCentredOnThePosition) {
+  PaintedGhost g(false);
+  g.setDirection(DIR_LEFT);
+  g.draw();
   EXPECT_EQ(pixel(181, 181), kRed) << "bottom-left corner";
   EXPECT_EQ(pixel(198, 198), kRed) << "top-right corner";
-  EXPECT_EQ(pixel(180, 190), kBlack);
-  EXPECT_EQ(pixel(199, 190), kBlack);
-  EXPECT_EQ(pixel(190, 180), kBlack);
-  EXPECT_EQ(pixel(190, 199), kBlack);
-}
-
-TEST_F(SpriteDraw, spriteFollowsTheDirection) {
-  PaintedChomper c;
-  paint(c.left(), 18, kRed);
-  paint(c.up(), 18, kGreen);
-  c.setDirection(DIR_UP);
-  c.draw();
+  for (auto [x, y] : {std::pair{180, 190}, {199, 190}, {190, 180}, {190, 199}}) {
+    EXPECT_EQ(pixel(x, y), kBlack) << x << ", " << y;
+  }
+  g.setDirection(DIR_UP);
+  g.draw();
   EXPECT_EQ(pixel(190, 190), kGreen);
 }
 
+TEST_F(SpriteDraw, blueGhostUsesTheBlueSprite) {
+  PaintedGhost g(true);
+  g.setBlue(true);
+  g.draw();
+  EXPECT_EQ(pixel(190, 190), kBlue);
+}
+
 TEST_F(SpriteDraw, missingSpriteOrNoDirectionDrawsNothing) {
-  PaintedChomper c;
-  paint(c.left(), 18, kRed);
-  c.setDirection(DIR_UP);  // its sprite never loaded
-  c.draw();
-  EXPECT_EQ(pixel(190, 190), kBlack);
-  c.setDirection(DIR_NONE);
-  c.draw();
+  PaintedGhost g(false);
+  for (int d : {DIR_DOWN, DIR_NONE}) {  // a sprite never loaded; no sprite at all
+    g.setDirection(d);
+    g.draw();
+  }
+  g.setDirection(DIR_UP);
+  g.setBlue(true);  // without its blue sprite
+  g.draw();
   EXPECT_EQ(pixel(190, 190), kBlack);
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
-
-TEST_F(SpriteDraw, blueGhostUsesTheBlueSprite) {
-  PaintedGhost g;  // at (190, 231) facing up
-  paint(g.up(), 18, kRed);
-  paint(g.blueUpSprite(), 18, kBlue);
-  g.draw();
-  EXPECT_EQ(pixel(190, 231), kRed);
-  g.setBlue(true);
-  g.draw();
-  EXPECT_EQ(pixel(190, 231), kBlue);
-}
-
-TEST_F(SpriteDraw, blueGhostWithoutItsBlueSpriteIsInvisible) {
-  PaintedGhost g;
-  paint(g.up(), 18, kRed);
-  g.setBlue(true);
-  g.draw();
-  EXPECT_EQ(pixel(190, 231), kBlack);
 }
 
 }  // namespace

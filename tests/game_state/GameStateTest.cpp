@@ -1,8 +1,10 @@
+// The shared game state: its reset, the level and its food, eating and winning.
+
+#include "game/GameState.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include "game/GameState.h"
 
 namespace {
 
@@ -10,123 +12,67 @@ class GameStateTest : public ::testing::Test {
  protected:
   void SetUp() override { resetGameState(); }
   void TearDown() override { resetGameState(); }
-
-  void loadLevel() {
-    std::copy(mazeTemplate, mazeTemplate + MAZE_CELLS, maze);
-    foodLeft = countFoodIn(maze);
-  }
 };
 
-TEST_F(GameStateTest, everythingStartsEmpty) {
-  EXPECT_EQ(chomper, nullptr);
-  EXPECT_EQ(redGhost, nullptr);
-  EXPECT_EQ(greenGhost, nullptr);
-  EXPECT_EQ(orangeGhost, nullptr);
-  EXPECT_EQ(turquoiseGhost, nullptr);
-  EXPECT_TRUE(std::all_of(maze, maze + MAZE_CELLS, [](int c) { return c == 0; }));
-  EXPECT_EQ(foodLeft, 0);
-  EXPECT_FALSE(gameWon);
-  EXPECT_FALSE(fruitShown);
-  EXPECT_EQ(scatterCountdown, 0);
-  EXPECT_EQ(attackCountdown, 0);
-  EXPECT_EQ(blueCountdown, 0);
-  EXPECT_FALSE(attackMode);
-  for (int setting : {nMovesBlueGhosts, nMovesGhostAppears, lengthAttackMode, lengthScatterMode,
-                      powerpillSlowdownFactor, ghostValue, powerpillValue, dotValue, fruitValue}) {
-    EXPECT_EQ(setting, 0);
-  }
+int count(const int* grid, int code) {
+  return static_cast<int>(std::count(grid, grid + MAZE_CELLS, code));
 }
 
-TEST_F(GameStateTest, resetGameStatePutsBackProgramStartValues) {
+TEST_F(GameStateTest, resetPutsBackProgramStartValues) {
   int dummy = 0;
-  chomper = reinterpret_cast<Chomper*>(&dummy);
-  redGhost = reinterpret_cast<Ghost*>(&dummy);
-  turquoiseGhost = reinterpret_cast<Ghost*>(&dummy);
-  maze[17] = CELL_DOT;
-  foodLeft = 12;
+  setChomper(reinterpret_cast<Chomper*>(&dummy));
+  redGhost = turquoiseGhost = reinterpret_cast<Ghost*>(&dummy);
+  std::fill(maze, maze + MAZE_CELLS, CELL_DOT);
   gameWon = fruitShown = attackMode = true;
-  scatterCountdown = attackCountdown = blueCountdown = 5;
-  nMovesBlueGhosts = fruitValue = dotValue = 7;
-
+  foodLeft = blueCountdown = nMovesBlueGhosts = fruitValue = 7;
   resetGameState();
-
-  EXPECT_EQ(chomper, nullptr);
-  EXPECT_EQ(redGhost, nullptr);
-  EXPECT_EQ(turquoiseGhost, nullptr);
-  EXPECT_EQ(maze[17], 0);
-  EXPECT_EQ(foodLeft, 0);
+  EXPECT_TRUE(!chomper && !redGhost && !turquoiseGhost);
+  EXPECT_EQ(count(maze, 0), MAZE_CELLS);
   EXPECT_FALSE(gameWon || fruitShown || attackMode);
-  EXPECT_EQ(scatterCountdown + attackCountdown + blueCountdown, 0);
-  EXPECT_EQ(nMovesBlueGhosts + fruitValue + dotValue, 0);
+  EXPECT_EQ(foodLeft + blueCountdown + nMovesBlueGhosts + fruitValue, 0);
 }
 
-TEST_F(GameStateTest, setChomperStoresThePointer) {
-  int dummy = 0;
-  Chomper* c = reinterpret_cast<Chomper*>(&dummy);
-  setChomper(c);
-  EXPECT_EQ(chomper, c);
-}
-
-TEST_F(GameStateTest, valueGettersReturnTheSettings) {
-  powerpillValue = 50;
-  dotValue = 10;
-  EXPECT_EQ(getPowerpillValue(), 50);
-  EXPECT_EQ(getDotValue(), 10);
-}
-
-TEST_F(GameStateTest, eatingFoodCountsDownWithoutWinningEarly) {
-  foodLeft = 3;
-  foodEaten();
-  EXPECT_EQ(foodLeft, 2);
-  foodEaten();
-  EXPECT_EQ(foodLeft, 1);
-  EXPECT_FALSE(gameWon);
-}
-
-TEST_F(GameStateTest, eatingTheLastPieceWins) {
-  foodLeft = 1;
-  foodEaten();
-  EXPECT_EQ(foodLeft, 0);
-  EXPECT_TRUE(gameWon);
+TEST_F(GameStateTest, levelCopiedIntoTheLiveMazeHolds157PiecesOfFood) {
+  EXPECT_EQ(count(mazeTemplate, CELL_DOT), 153);
+  EXPECT_EQ(count(mazeTemplate, CELL_POWERPILL), 4);
+  EXPECT_EQ(count(mazeTemplate, CELL_DOOR), 1);
+  // No food in the ghost house, on its door, above it or at the chomper's start.
+  EXPECT_EQ(mazeTemplate[gridIndex(9, 11)], CELL_EMPTY);
+  EXPECT_EQ(mazeTemplate[gridIndex(9, 12)], CELL_DOOR);
+  EXPECT_EQ(mazeTemplate[gridIndex(9, 13)], CELL_EMPTY);
+  EXPECT_EQ(mazeTemplate[gridIndex(9, 9)], CELL_EMPTY);
+  std::copy(mazeTemplate, mazeTemplate + MAZE_CELLS, maze);
+  EXPECT_TRUE(std::equal(maze, maze + MAZE_CELLS, mazeTemplate));
+  EXPECT_EQ(countFoodIn(maze), 157);
 }
 
 TEST_F(GameStateTest, eatingThe157thPieceOfTheLevelWins) {
-  loadLevel();
-  ASSERT_EQ(foodLeft, 157);
+  std::copy(mazeTemplate, mazeTemplate + MAZE_CELLS, maze);
+  foodLeft = countFoodIn(maze);
   for (int i = 1; i < 157; ++i) {
     foodEaten();
     ASSERT_FALSE(gameWon) << "won after " << i << " pieces";
   }
+  EXPECT_EQ(foodLeft, 1);
   foodEaten();
   EXPECT_TRUE(gameWon);
   EXPECT_EQ(foodLeft, 0);
 }
 
-TEST_F(GameStateTest, countFoodCountsOnlyDotsAndPills) {
-  int grid[MAZE_CELLS] = {};
-  grid[0] = CELL_DOT;
-  grid[1] = CELL_POWERPILL;
-  grid[2] = CELL_EMPTY;
-  grid[3] = CELL_TUNNEL;
-  grid[4] = CELL_DOOR;
-  grid[5] = CELL_WALL;
-  grid[MAZE_CELLS - 1] = CELL_DOT;
-  EXPECT_EQ(countFoodIn(grid), 3);
-}
-
-TEST(GridGeometry, gridIndexCountsRowsFromTheBottom) {
-  EXPECT_EQ(gridIndex(0, 21), 0);
-  EXPECT_EQ(gridIndex(18, 0), MAZE_CELLS - 1);
-  EXPECT_EQ(gridIndex(9, 11), 10 * 19 + 9);
-}
-
-TEST(GridGeometry, insideGridAcceptsOnlyMazeCells) {
-  EXPECT_TRUE(insideGrid(0, 0));
-  EXPECT_TRUE(insideGrid(18, 21));
-  EXPECT_FALSE(insideGrid(-1, 5));
-  EXPECT_FALSE(insideGrid(19, 5));
-  EXPECT_FALSE(insideGrid(5, -1));
-  EXPECT_FALSE(insideGrid(5, 22));
+TEST(Level, borderIsClosedButForTheTunnelAndFillerLiesOnlyBesideIt) {
+  for (int i = 0; i < MAZE_CELLS; ++i) {
+    const int row = i / MAZE_COLS, col = i % MAZE_COLS, code = mazeTemplate[i];
+    const bool filler = (row == 8 || row == 12) && (col <= 2 || col >= MAZE_COLS - 3);
+    const bool tunnelEnd = row == 10 && (col == 0 || col == MAZE_COLS - 1);
+    const bool border = row == 0 || row == MAZE_ROWS - 1 || col == 0 || col == MAZE_COLS - 1;
+    if (filler || tunnelEnd || border) {
+      EXPECT_EQ(code, filler ? CELL_VOID : tunnelEnd ? CELL_TUNNEL : CELL_WALL) << "cell " << i;
+    } else {
+      EXPECT_TRUE(code == CELL_WALL || code == CELL_DOOR || code == CELL_DOT ||
+                  code == CELL_POWERPILL || code == CELL_EMPTY)
+          << "cell " << i << " holds " << code;
+    }
+  }
 }
 
 }  // namespace

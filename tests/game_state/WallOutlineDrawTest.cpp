@@ -64,14 +64,10 @@ class WallOutlineDraw : public ::testing::Test {
 
 std::unique_ptr<gxbase::OffscreenContext> WallOutlineDraw::context;
 
-TEST_F(WallOutlineDraw, drawsBlueWallsAndAPinkDoor) {
+TEST_F(WallOutlineDraw, drawsBlueWallsAndAPinkDoorAndLeavesPinkAtWidthTwo) {
   drawWallOutline();
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
   expectTheMaze();
-}
-
-TEST_F(WallOutlineDraw, leavesTheColourPinkAndTheLineWidthTwo) {
-  drawWallOutline();
   GLdouble colour[4];
   glGetDoublev(GL_CURRENT_COLOR, colour);
   EXPECT_DOUBLE_EQ(colour[0], 1.0);

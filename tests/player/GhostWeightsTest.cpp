@@ -5,74 +5,46 @@
 
 namespace {
 
-class GhostWeights : public PlayerFixture {
+const std::vector<int> kDangerBonus = {-120, -100, -80, -60, -40};
+const std::vector<int> kDangerCost = {150, 130, 110, 90, 70};
+
+class GhostWeights : public PlayerWithGraph {
  protected:
-  void SetUp() override {
-    PlayerFixture::SetUp();
-    player->buildGraph();
-  }
-
-  // A red ghost five steps from the chomper at (9, 9): a kept path of five cells.
-  void predictRedNearby(bool blue) {
-    addGhost(redGhost, 6, 7, blue);
-    double unused = 0.0;
-    ASSERT_TRUE(player->findPath(9, 9, SEARCH_RED, 5, unused));
-    ASSERT_EQ(player->resultList(SEARCH_RED).size(), 5u);
-  }
-
-  std::vector<int> bonuses(Searcher s) const {
-    std::vector<int> out;
-    for (const MazeNode* n : player->resultList(s)) out.push_back(n->bonus);
-    return out;
-  }
-
-  std::vector<int> costs(Searcher s) const {
-    std::vector<int> out;
-    for (const MazeNode* n : player->resultList(s)) out.push_back(n->cost);
-    return out;
+  std::vector<int> redPath(int MazeNode::*field) const {
+    return valuesOf(player->resultList(SEARCH_RED), field);
   }
 };
 
 }  // namespace
 
-TEST_F(GhostWeights, huntingGhostsPathIsCostlyAndWorthless) {
-  predictRedNearby(false);
-  player->applyGhostWeights(SEARCH_RED, false);
-  EXPECT_EQ(bonuses(SEARCH_RED), (std::vector<int>{-120, -100, -80, -60, -40}));
-  EXPECT_EQ(costs(SEARCH_RED), (std::vector<int>{150, 130, 110, 90, 70}));
-}
-
-TEST_F(GhostWeights, freshBlueGhostsPathDrawsTheChomper) {
-  predictRedNearby(true);
-  player->decide();  // the first decision that sees blue starts the clock
-  ASSERT_TRUE(player->isBlueSeen());
-  EXPECT_EQ(player->getBlueStartMs(), nowMs);
-  double unused = 0.0;
-  ASSERT_TRUE(player->findPath(9, 9, SEARCH_RED, 5, unused));
-  player->applyGhostWeights(SEARCH_RED, true);
-  EXPECT_EQ(bonuses(SEARCH_RED), (std::vector<int>{60, 48, 36, 24, 12}));
-  EXPECT_EQ(costs(SEARCH_RED), (std::vector<int>{-60, -48, -36, -24, -12}));
-}
-
-TEST_F(GhostWeights, chaseStillAppliesAfterExactlyFourThousandFourHundredMs) {
-  predictRedNearby(true);
-  player->decide();
-  nowMs += 4400;  // t is exactly 10
-  double unused = 0.0;
-  ASSERT_TRUE(player->findPath(9, 9, SEARCH_RED, 5, unused));
-  player->applyGhostWeights(SEARCH_RED, true);
-  EXPECT_EQ(bonuses(SEARCH_RED), (std::vector<int>{5, 4, 3, 2, 1}));
-  EXPECT_EQ(costs(SEARCH_RED), (std::vector<int>{-5, -4, -3, -2, -1}));
-}
-
-TEST_F(GhostWeights, oneMillisecondLaterBlueGhostsAreDangerousAgain) {
-  predictRedNearby(true);
-  player->decide();
-  nowMs += 4401;
-  double unused = 0.0;
-  ASSERT_TRUE(player->findPath(9, 9, SEARCH_RED, 5, unused));
-  player->applyGhostWeights(SEARCH_RED, true);
-  EXPECT_EQ(bonuses(SEARCH_RED), (std::vector<int>{-120, -100, -80, -60, -40}));
+TEST_F(GhostWeights, weightsFollowTheBlueStateAndTheTimeSinceBlueWasFirstSeen) {
+  const struct {
+    const char* name;
+    std::uint32_t startMs;
+    bool blue;
+    std::uint32_t elapsedMs;
+    std::vector<int> bonus, cost;
+  } cases[] = {
+      {"hunting: costly and worthless", 1000, false, 0, kDangerBonus, kDangerCost},
+      {"fresh blue, t = 120: drawn along", 1000, true, 0, {60, 48, 36, 24, 12},
+       {-60, -48, -36, -24, -12}},
+      {"4400 ms on, t = 10: still drawn", 1000, true, 4400, {5, 4, 3, 2, 1}, {-5, -4, -3, -2, -1}},
+      {"4401 ms on: dangerous again", 1000, true, 4401, kDangerBonus, kDangerCost},
+      {"a clock that wraps round", 0xFFFFFF00u, true, 4400, {5, 4, 3, 2, 1}, {-5, -4, -3, -2, -1}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    nowMs = c.startMs;
+    redGhost = nullptr;
+    player->decide();  // forgets any blue period
+    addGhost(redGhost, 6, 7, c.blue);
+    player->decide();  // predicts the red ghost; the first that sees blue starts the clock
+    ASSERT_EQ(player->resultList(SEARCH_RED).size(), 5u) << "five steps from the chomper";
+    EXPECT_EQ(player->isBlueSeen(), c.blue);
+    nowMs += c.elapsedMs;
+    player->applyGhostWeights(SEARCH_RED, c.blue);
+    EXPECT_EQ(redPath(&MazeNode::bonus), c.bonus);
+    EXPECT_EQ(redPath(&MazeNode::cost), c.cost);
+  }
 }
 
 TEST_F(GhostWeights, blueClockKeepsTheFirstSightingUntilBlueEnds) {
@@ -89,26 +61,4 @@ TEST_F(GhostWeights, blueClockKeepsTheFirstSightingUntilBlueEnds) {
   nowMs += 500;
   player->decide();
   EXPECT_EQ(player->getBlueStartMs(), nowMs);
-}
-
-TEST_F(GhostWeights, clockThatWrapsRoundStillMeasuresTheElapsedTime) {
-  nowMs = 0xFFFFFF00u;
-  predictRedNearby(true);
-  player->decide();
-  nowMs += 4400;  // wraps past zero
-  double unused = 0.0;
-  ASSERT_TRUE(player->findPath(9, 9, SEARCH_RED, 5, unused));
-  player->applyGhostWeights(SEARCH_RED, true);
-  EXPECT_EQ(bonuses(SEARCH_RED), (std::vector<int>{5, 4, 3, 2, 1}));
-}
-
-TEST_F(GhostWeights, failedSearchWeightsTheGhostsPreviousPathAgain) {
-  predictRedNearby(false);
-  const auto kept = cellsOf(player->resultList(SEARCH_RED));
-  addGhost(greenGhost, 12, 9, true);
-  double unused = 0.0;
-  EXPECT_FALSE(player->findPath(12, 9, SEARCH_RED, 5, unused));  // blue ghost's cell
-  player->applyGhostWeights(SEARCH_RED, false);
-  EXPECT_EQ(cellsOf(player->resultList(SEARCH_RED)), kept);
-  EXPECT_EQ(bonuses(SEARCH_RED), (std::vector<int>{-120, -100, -80, -60, -40}));
 }

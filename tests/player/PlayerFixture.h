@@ -31,6 +31,13 @@ inline std::vector<CellPos> cellsOf(const std::vector<MazeNode*>& list) {
   return cells;
 }
 
+// One field of every node of a list, e.g. valuesOf(path, &MazeNode::bonus).
+inline std::vector<int> valuesOf(const std::vector<MazeNode*>& list, int MazeNode::*field) {
+  std::vector<int> values;
+  for (const MazeNode* node : list) values.push_back(node->*field);
+  return values;
+}
+
 class PlayerFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -70,6 +77,15 @@ class PlayerFixture : public ::testing::Test {
   std::unique_ptr<MyChomper> player;
   std::vector<std::unique_ptr<Ghost>> ghosts;
   std::uint32_t nowMs = 1000;
+};
+
+// The same with the player's graph already built.
+class PlayerWithGraph : public PlayerFixture {
+ protected:
+  void SetUp() override {
+    PlayerFixture::SetUp();
+    player->buildGraph();
+  }
 };
 
 // Lets EXPECT_EQ print cells.

@@ -1,0 +1,201 @@
+// The ghosts: leaving the house, waiting to be released, the power pill, and
+// the direction each behaviour chooses where it may turn.
+
+#include <string>
+
+#include "ActorTestSupport.h"
+
+namespace {
+
+class GhostTest : public ActorTest {
+ protected:
+  void SetUp() override {
+    ActorTest::SetUp();
+    setChomper(&player);
+    player.setPosition(30, 30);
+  }
+  // A ghost of the kind standing at (x, y) facing d.
+  static std::unique_ptr<Ghost> ghostAt(int kind, int x, int y, int d) {
+    auto g = makeGhost(kind);
+    g->setPosition(x, y);
+    g->setDirection(d);
+    return g;
+  }
+  TestChomper player;
+};
+
+TEST_F(GhostTest, freshGhostWalksOutThroughTheDoorInEitherMode) {
+  for (int kind : {RED, GREEN, ORANGE, TURQUOISE}) {
+    for (bool attack : {false, true}) {
+      SCOPED_TRACE(::testing::Message() << "kind " << kind << (attack ? " attack" : " scatter"));
+      attackMode = attack;
+      auto g = makeGhost(kind);
+      for (int i = 1; i <= 39; ++i) {
+        ASSERT_TRUE(g->update(maze)) << "update " << i;
+        if (i == 19) {
+          EXPECT_EQ(g->getY(), 250) << "the door's centre";
+        }
+      }
+      EXPECT_EQ(g->getX(), 190);
+      EXPECT_EQ(g->getY(), 270) << "the cell above the door";
+    }
+  }
+}
+
+TEST_F(GhostTest, caughtGhostWaitsAtHomeUntilItsCountdownReleasesItStillBlueAndSlow) {
+  const struct {
+    int countdown, releasedOnUpdate;
+  } cases[] = {{10, 10}, {1, 1}, {0, 1}, {-3, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "countdown " << c.countdown);
+    RedGhost g;
+    g.setPosition(30, 30);
+    g.setBlue(true);
+    g.setSlowDownFactor(4);
+    g.resetToHome();  // caught
+    g.setActive(false);
+    g.setReleaseCountdown(c.countdown);
+    g.setDirection(DIR_LEFT);
+    for (int i = 1; i < c.releasedOnUpdate; ++i) {
+      EXPECT_FALSE(g.update(maze)) << "update " << i;
+      EXPECT_FALSE(g.isActive());
+      EXPECT_EQ(g.getY(), 231) << "a waiting ghost does not move";
+    }
+    EXPECT_TRUE(g.update(maze));
+    EXPECT_TRUE(g.isActive());
+    EXPECT_EQ(g.getX(), 190);
+    EXPECT_EQ(g.getY(), 231) << "the release is the whole move";
+    EXPECT_EQ(g.getDirection(), DIR_UP);
+    EXPECT_TRUE(g.isBlue());
+    EXPECT_EQ(g.getSlowDownFactor(), 4);
+  }
+}
+
+TEST_F(GhostTest, pillTurnsEveryPlayingGhostBlueAndSlowAndCountsAsFood) {
+  powerpillSlowdownFactor = 3;
+  nMovesBlueGhosts = 200;
+  RedGhost red;
+  OrangeGhost orange;
+  TurquoiseGhost turquoise;
+  redGhost = &red;
+  orangeGhost = &orange;
+  turquoiseGhost = &turquoise;  // green does not play
+  orange.setActive(false);      // waiting in the house
+  startBlueGhosts();
+  for (Ghost* g : {redGhost, orangeGhost, turquoiseGhost}) {
+    EXPECT_TRUE(g->isBlue()) << g->getKind();
+    EXPECT_EQ(g->getSlowDownFactor(), 3) << g->getKind();
+  }
+  EXPECT_EQ(blueCountdown, 200);
+  EXPECT_EQ(foodLeft, 156);
+
+  blueCountdown = 17;
+  foodLeft = 1;
+  startBlueGhosts();
+  EXPECT_EQ(blueCountdown, 200) << "a second pill restarts the full period";
+  EXPECT_EQ(foodLeft, 0);
+  EXPECT_TRUE(gameWon) << "a pill that is the last food wins";
+}
+
+// (90, 350) is a crossing: a ghost moving up may go left, up or right there.
+// (90, 410) has exits left, down and right; (170, 350) left, up and right.
+enum Mode { ATTACK, SCATTER, BLUE_ATTACK, BLUE_SCATTER };
+
+struct Choice {
+  const char* name;
+  int kind, x, y, facing;
+  Mode mode;
+  std::vector<double> draws;
+  int chomperX, chomperY;  // no chomper when negative
+  int chosen, drawsTaken;
+};
+
+TEST_F(GhostTest, eachBehaviourChoosesItsOwnWayAtAJunction) {
+  const Choice cases[] = {
+      // Attack without chasing (a draw of 0.5 or less): the colour's own turn.
+      {"red turns right", RED, 90, 350, DIR_UP, ATTACK, {0.2}, 30, 350, DIR_RIGHT, 1},
+      {"green turns left", GREEN, 90, 350, DIR_UP, ATTACK, {0.2}, 170, 350, DIR_LEFT, 1},
+      {"orange: a 2nd draw", ORANGE, 90, 350, DIR_UP, ATTACK, {0.2, 0.8}, 170, 350, DIR_LEFT, 2},
+      {"0.5 does not chase", RED, 90, 350, DIR_UP, ATTACK, {0.5}, 30, 350, DIR_RIGHT, 1},
+      {"red left, {left, down}", RED, 90, 410, DIR_LEFT, ATTACK, {0.2}, 30, 30, DIR_DOWN, 1},
+      // Attack, chasing: the primary direction towards the chomper, if open.
+      {"red chases left", RED, 90, 350, DIR_UP, ATTACK, {0.9}, 30, 350, DIR_LEFT, 1},
+      {"green chases right", GREEN, 90, 350, DIR_UP, ATTACK, {0.9}, 170, 350, DIR_RIGHT, 1},
+      {"orange chases right", ORANGE, 90, 350, DIR_UP, ATTACK, {0.9}, 170, 350, DIR_RIGHT, 1},
+      {"red chases up", RED, 90, 350, DIR_UP, ATTACK, {0.9}, 90, 410, DIR_UP, 1},
+      {"red chases down", RED, 90, 350, DIR_DOWN, ATTACK, {0.9}, 90, 300, DIR_DOWN, 1},
+      // Primary up is closed: red turns clockwise, never to the open secondary (right).
+      {"no secondary", RED, 90, 410, DIR_RIGHT, ATTACK, {0.9}, 110, 510, DIR_DOWN, 1},
+      {"no chomper, no chase", RED, 90, 350, DIR_UP, ATTACK, {0.9}, -1, -1, DIR_RIGHT, 1},
+      // Turquoise wanders: its reverse (down) is drawn again.
+      {"turquoise", TURQUOISE, 90, 350, DIR_UP, ATTACK, {0.6, 0.9}, 30, 350, DIR_LEFT, 2},
+      {"between centres", ORANGE, 90, 351, DIR_UP, ATTACK, {0.9}, 30, 30, DIR_UP, 0},
+      // Blue ghosts wander whatever the mode (red's own turn would be right).
+      {"blue, attack", RED, 90, 350, DIR_UP, BLUE_ATTACK, {0.1}, 30, 30, DIR_UP, 1},
+      {"blue, scatter", GREEN, 90, 350, DIR_UP, BLUE_SCATTER, {0.1}, 30, 30, DIR_UP, 1},
+      // Scatter: towards the cell above the door, (190, 270); no draw while the
+      // primary or else the secondary is open (not the reverse).
+      {"primary", RED, 90, 350, DIR_UP, SCATTER, {0.2}, 30, 30, DIR_RIGHT, 0},
+      {"secondary", GREEN, 350, 350, DIR_RIGHT, SCATTER, {0.2}, 30, 30, DIR_DOWN, 0},
+      // Neither: turn clockwise or anticlockwise from the secondary as a draw says.
+      {"clockwise", RED, 170, 350, DIR_LEFT, SCATTER, {0.2}, 30, 30, DIR_LEFT, 1},
+      {"anticlockwise", RED, 170, 350, DIR_LEFT, SCATTER, {0.7}, 30, 30, DIR_UP, 1}};
+  for (const Choice& c : cases) {
+    SCOPED_TRACE(c.name);
+    attackMode = c.mode == ATTACK || c.mode == BLUE_ATTACK;
+    ScriptedDraws draws(c.draws);
+    player.setPosition(c.chomperX, c.chomperY);
+    setChomper(c.chomperX < 0 ? nullptr : &player);
+    auto g = ghostAt(c.kind, c.x, c.y, c.facing);
+    g->setBlue(c.mode == BLUE_ATTACK || c.mode == BLUE_SCATTER);
+    EXPECT_TRUE(g->update(maze));
+    EXPECT_EQ(g->getDirection(), c.chosen);
+    EXPECT_EQ(draws.drawsTaken(), c.drawsTaken);
+  }
+}
+
+TEST_F(GhostTest, everyBehaviourTakesTheOnlyOpenDirection) {
+  player.setPosition(30, 410);
+  const std::string behaviours[] = {"wander", "scatter", "red", "green", "orange", "turquoise"};
+  for (double firstDraw : {0.0, 0.6, 0.9}) {
+    for (int b = 0; b < 6; ++b) {
+      SCOPED_TRACE(behaviours[b] + " after a draw of " + std::to_string(firstDraw));
+      ScriptedDraws draws({firstDraw, 0.1, 0.3, 0.6, 0.9});
+      auto g = ghostAt(b < 2 ? RED : b - 1, 50, 30, DIR_RIGHT);
+      ASSERT_EQ(g->openDirections(maze), DIR_RIGHT);
+      EXPECT_TRUE(b == 0 ? g->wander(maze) : b == 1 ? g->scatter(maze) : g->attack(maze));
+      EXPECT_EQ(g->getDirection(), DIR_RIGHT);
+      EXPECT_EQ(g->getX(), 51);
+    }
+  }
+}
+
+TEST_F(GhostTest, slowGhostChoosesAgainOnEveryCallAndKeepsOnlyTheMovingChoice) {
+  attackMode = true;
+  ScriptedDraws draws({0.2, 0.9});
+  player.setPosition(30, 350);  // to the left, same row
+  auto g = ghostAt(RED, 90, 350, DIR_UP);
+  g->setSlowDownFactor(2);
+  EXPECT_FALSE(g->update(maze));
+  EXPECT_EQ(g->getDirection(), DIR_UP) << "the waiting call's choice is taken back";
+  EXPECT_TRUE(g->update(maze));
+  EXPECT_EQ(g->getDirection(), DIR_LEFT);
+  EXPECT_EQ(g->getX(), 89);
+  EXPECT_EQ(draws.drawsTaken(), 2);
+}
+
+TEST_F(GhostTest, scatterLeadsIntoTheHouseThroughTheDoorAndOutAgain) {
+  auto g = makeGhost(GREEN);
+  for (int i = 0; i < 39; ++i) g->update(maze);
+  ASSERT_EQ(g->getY(), 270);
+  g->update(maze);
+  EXPECT_EQ(g->getDirection(), DIR_DOWN) << "the target's primary is down, through the door";
+  EXPECT_EQ(g->getY(), 269);
+  for (int i = 0; i < 39; ++i) g->update(maze);
+  ASSERT_EQ(g->getY(), 230) << "the house centre";
+  g->update(maze);
+  EXPECT_EQ(g->getDirection(), DIR_UP);
+  EXPECT_EQ(g->getY(), 231);
+}
+
+}  // namespace
