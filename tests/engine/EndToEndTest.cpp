@@ -30,12 +30,10 @@ class EndToEndTest : public ::testing::Test {
   }
 
   // Runs the game offscreen, killed after timeoutSeconds; the exit status
-  // (124 when the timeout had to end it). In sanitizer builds the leak check
-  // is off for the program: the GL driver and fontconfig keep allocations
-  // until exit, and an unloaded driver cannot even be named in a suppression.
+  // (124 when the timeout had to end it).
   int runGame(int timeoutSeconds) {
     ChildProcess game({{"timeout", std::to_string(timeoutSeconds), GAME},
-                       {{"SDL_VIDEODRIVER", "offscreen"}, {"SDL_AUDIODRIVER", "dummy"}, {"ASAN_OPTIONS", "detect_leaks=0"}},
+                       {{"SDL_VIDEODRIVER", "offscreen"}, {"SDL_AUDIODRIVER", "dummy"}},
                        dir.path(),
                        dir.path() + "/output.txt",
                        true});
