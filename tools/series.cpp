@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ const GhostSet GHOST_SETS[] = {
 
 struct Outcome {
   long long moves = 0;
+  long long longestFast = 0;  // most moves in a row without eating
+  size_t fastCells = 0;       // cells the chomper stood on during that stretch
+  int fruits = 0;             // bonus fruits eaten
   bool won = false;
   bool ended = true;
   int score = 0;
@@ -46,6 +50,10 @@ struct SetSummary {
   int wins = 0;
   int unended = 0;
   long long longest = 0;
+  bool longestWon = false;
+  long long longestFast = 0;
+  size_t fastCells = 0;
+  int mostFruits = 0;
   long long totalMoves = 0;
   int bestScore = 0;
 };
@@ -68,15 +76,30 @@ Outcome playOne(GameEngine& engine, MyChomper& player, long long cap, std::uint3
   engine.resetGame();
   engine.startScreen = false;
   Outcome outcome;
+  long long lastMeal = 0;
+  int food = foodLeft;
+  std::set<int> cellsSinceMeal;
   while (!gameWon && !engine.gameLost) {
     if (outcome.moves == cap) {
       outcome.ended = false;
       describeUnended(engine, player, outcome.moves);
       break;
     }
+    const bool fruitWasShown = fruitShown;
     engine.gameTick();
+    if (fruitWasShown && !fruitShown) ++outcome.fruits;
     clockMs += static_cast<std::uint32_t>(engine.framePeriodMs);
     ++outcome.moves;
+    if (foodLeft != food) {
+      food = foodLeft;
+      lastMeal = outcome.moves;
+      cellsSinceMeal.clear();
+    }
+    cellsSinceMeal.insert(player.getX() / CELL_SIZE + MAZE_COLS * (player.getY() / CELL_SIZE));
+    if (outcome.moves - lastMeal > outcome.longestFast) {
+      outcome.longestFast = outcome.moves - lastMeal;
+      outcome.fastCells = cellsSinceMeal.size();
+    }
   }
   outcome.won = gameWon;
   outcome.score = player.getScore();
@@ -92,7 +115,7 @@ void configure(GameEngine& engine, const GhostSet& set) {
   engine.applyConfigValue("turquoise_ghost", set.turquoise ? 1 : 0);
 }
 
-SetSummary playSet(const GhostSet& set, int games, long long cap) {
+SetSummary playSet(const GhostSet& set, int games, long long cap, unsigned seed) {
   MyChomper player;
   std::uint32_t clockMs = 0;
   player.setClock([&clockMs] { return clockMs; });
@@ -100,6 +123,7 @@ SetSummary playSet(const GhostSet& set, int games, long long cap) {
   SetSummary summary;
   {
     GameEngine engine;
+    srand(seed);  // after the engine, whose frame timer seeds with the time
     configure(engine, set);
     engine.createGhosts();
     for (int g = 0; g < games; ++g) {
@@ -108,7 +132,15 @@ SetSummary playSet(const GhostSet& set, int games, long long cap) {
       summary.wins += outcome.won ? 1 : 0;
       summary.unended += outcome.ended ? 0 : 1;
       summary.totalMoves += outcome.moves;
-      if (outcome.moves > summary.longest) summary.longest = outcome.moves;
+      if (outcome.moves > summary.longest) {
+        summary.longest = outcome.moves;
+        summary.longestWon = outcome.won;
+      }
+      if (outcome.longestFast > summary.longestFast) {
+        summary.longestFast = outcome.longestFast;
+        summary.fastCells = outcome.fastCells;
+      }
+      if (outcome.fruits > summary.mostFruits) summary.mostFruits = outcome.fruits;
       if (outcome.score > summary.bestScore) summary.bestScore = outcome.score;
     }
   }
@@ -117,10 +149,11 @@ SetSummary playSet(const GhostSet& set, int games, long long cap) {
 }
 
 void printSummary(const char* name, const SetSummary& s) {
-  std::printf("%-16s games %4d  won %4d  lost %4d  not ended %d  longest %7lld moves  mean %7.0f moves  "
-              "best score %d\n",
+  std::printf("%-16s games %4d  won %4d  lost %4d  not ended %d  longest %6lld moves (%s)  mean %5.0f  "
+              "most moves without eating %6lld (over %zu cells)  most fruits %d  best score %d\n",
               name, s.games, s.wins, s.games - s.wins - s.unended, s.unended, s.longest,
-              s.games > 0 ? double(s.totalMoves) / s.games : 0.0, s.bestScore);
+              s.longestWon ? "won" : "not won", s.games > 0 ? double(s.totalMoves) / s.games : 0.0,
+              s.longestFast, s.fastCells, s.mostFruits, s.bestScore);
   std::fflush(stdout);
 }
 
@@ -131,16 +164,23 @@ int main(int argc, char** argv) {
   const long long cap = argc > 2 ? std::atoll(argv[2]) : 200000;
   const unsigned seed = argc > 3 ? static_cast<unsigned>(std::atoll(argv[3])) : 1;
   std::printf("%d games per ghost set, move cap %lld, seed %u\n", games, cap, seed);
-  srand(seed);
   SetSummary total;
   for (const GhostSet& set : GHOST_SETS) {
-    const SetSummary s = playSet(set, games, cap);
+    const SetSummary s = playSet(set, games, cap, seed);
     printSummary(set.name, s);
     total.games += s.games;
     total.wins += s.wins;
     total.unended += s.unended;
     total.totalMoves += s.totalMoves;
-    if (s.longest > total.longest) total.longest = s.longest;
+    if (s.longest > total.longest) {
+      total.longest = s.longest;
+      total.longestWon = s.longestWon;
+    }
+    if (s.longestFast > total.longestFast) {
+      total.longestFast = s.longestFast;
+      total.fastCells = s.fastCells;
+    }
+    if (s.mostFruits > total.mostFruits) total.mostFruits = s.mostFruits;
     if (s.bestScore > total.bestScore) total.bestScore = s.bestScore;
   }
   printSummary("all sets", total);
