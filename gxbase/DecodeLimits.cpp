@@ -8,7 +8,8 @@ namespace gxbase {
 namespace {
 
 bool WithinLimit(int64_t width, int64_t height) {
-  return width > 0 && height > 0 && width * height <= kMaxDecodedPixels;
+  // Divide rather than multiply: two 32-bit sizes overflow even 64 bits.
+  return width > 0 && height > 0 && width <= kMaxDecodedPixels && height <= kMaxDecodedPixels / width;
 }
 
 uint32_t BigEndian16(const unsigned char* bytes) { return uint32_t(bytes[0]) << 8 | bytes[1]; }

@@ -9,9 +9,11 @@ namespace gxbase {
 
 class ByteFile;
 
-// The largest picture the system decoders are asked for: 64 megapixels
-// (8192 x 8192), far beyond any sprite or screen of this program.
-const int64_t kMaxDecodedPixels = int64_t(1) << 26;
+// The largest picture the system decoders are asked for: 16 megapixels
+// (4096 x 4096), far beyond any sprite or screen of this program. A
+// compressed file of a few dozen bytes may claim that much, and decoding it
+// costs time and memory in proportion, so the bound stays modest.
+const int64_t kMaxDecodedPixels = int64_t(1) << 24;
 
 // Formats the picture decoder hands on, each after checking its size.
 enum class PictureKind { Unknown, Png, Jpeg, Gif };

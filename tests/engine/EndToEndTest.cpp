@@ -5,49 +5,30 @@
 
 #include <filesystem>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "tests/engine/ChildProcess.h"
 #include "tests/engine/EngineTestSupport.h"
+#include "tests/engine/GameProcess.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string GAME = std::string(CHOMP_BINARY_DIR) + "/chompgame";
-
 // A working folder holding data/ with the shipped sprites and a config.
 class EndToEndTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(fs::exists(GAME)) << GAME;
+    ASSERT_TRUE(fs::exists(gameProgram())) << gameProgram();
     fs::create_directory("data");
-    for (const auto& entry : fs::directory_iterator(std::string(CHOMP_SOURCE_DIR) + "/data")) {
-      if (entry.path().extension() == ".tga") fs::copy_file(entry.path(), "data" / entry.path().filename());
-    }
+    copyShippedSprites("data");
   }
 
   // Runs the game offscreen, killed after timeoutSeconds; the exit status
-  // (124 when the timeout had to end it). In sanitizer builds the leak check
-  // is off for the program: the GL driver and fontconfig keep allocations
-  // until exit, and an unloaded driver cannot even be named in a suppression.
-  int runGame(int timeoutSeconds) {
-    ChildProcess game({{"timeout", std::to_string(timeoutSeconds), GAME},
-                       {{"SDL_VIDEODRIVER", "offscreen"}, {"SDL_AUDIODRIVER", "dummy"}, {"ASAN_OPTIONS", "detect_leaks=0"}},
-                       dir.path(),
-                       dir.path() + "/output.txt",
-                       true});
-    return game.wait();
-  }
+  // (124 when the timeout had to end it).
+  int runGame(int timeoutSeconds) { return ::runGame(dir.path(), timeoutSeconds); }
 
-  std::vector<std::string> resultLines() {
-    std::istringstream text(readFile("data/gamedata.txt"));
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(text, line);) lines.push_back(line);
-    return lines;
-  }
+  std::vector<std::string> resultLines() { return linesOf(readFile("data/gamedata.txt")); }
 
   TempDir dir;
 };
