@@ -2,6 +2,7 @@
 // blanks, tabs or line breaks, read once when the game window is created.
 
 #include <climits>
+#include <filesystem>
 #include <fstream>
 
 #include "game/GameEngine.h"
@@ -65,6 +66,9 @@ void GameEngine::readConfig() { readConfig(CONFIG_FILE); }
 
 void GameEngine::readConfig(const char* path) {
   setConfigDefaults();
+  // Only a regular file is read: a named pipe would block the game at start.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return;
   std::ifstream in(path);
   if (!in) return;
   std::string key;

@@ -31,8 +31,9 @@ void GameEngine::appendResults() { appendResults(RESULTS_FILE); }
 
 bool GameEngine::appendResults(const char* path) const {
   // One write() on an O_APPEND descriptor: lines of several programs
-  // appending to the same file at once never interleave.
-  const int fd = open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  // appending to the same file at once never interleave. Non-blocking, so a
+  // named pipe without a reader loses the line instead of stopping the game.
+  const int fd = open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
   if (fd < 0) return false;  // the line is lost; the game goes on
   const std::string line = resultsLine();
   const ssize_t written = write(fd, line.data(), line.size());

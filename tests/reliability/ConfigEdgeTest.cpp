@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <climits>
 #include <filesystem>
 #include <string>
@@ -65,6 +67,18 @@ TEST_F(ConfigEdgeTest, aFolderInPlaceOfTheConfigLeavesTheDefaults) {
   EXPECT_EQ(engine.runsLeft, 1);
   EXPECT_EQ(engine.fps, 5);
   EXPECT_EQ(lengthAttackMode, 1500);
+}
+
+TEST_F(ConfigEdgeTest, aNamedPipeInPlaceOfTheConfigLeavesTheDefaultsWithoutWaiting) {
+  ASSERT_EQ(mkfifo("config.txt", 0600), 0);
+  engine.readConfig("config.txt");  // would block for ever if it opened the pipe
+  EXPECT_EQ(engine.runsLeft, 1);
+  EXPECT_EQ(engine.fps, 5);
+}
+
+TEST_F(ConfigEdgeTest, aNamedPipeInPlaceOfTheResultsFileLosesTheLineWithoutWaiting) {
+  ASSERT_EQ(mkfifo("gamedata.txt", 0600), 0);
+  EXPECT_FALSE(engine.appendResults("gamedata.txt"));  // no reader: nothing to wait for
 }
 
 TEST_F(ConfigEdgeTest, zeroBytesAndAnEndlessWordAreJustUnknownKeys) {
