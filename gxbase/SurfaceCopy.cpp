@@ -17,17 +17,19 @@ unsigned char OverWhite(int c, int alpha) {
 
 // source holds RGBA32 pixels (bytes red, green, blue, alpha).
 void CopyRows(const SDL_Surface* source, Image& image, bool overWhite) {
+  const int width = image.Width();
   const int height = image.Height();
+  const int padding = image.Padding();
   for (int y = 0; y < height; ++y) {
     const unsigned char* in = static_cast<const unsigned char*>(source->pixels) + int64_t(y) * source->pitch;
     unsigned char* out = image.Row(height - 1 - y);  // SDL rows run top-down
-    for (int x = 0; x < image.Width(); ++x, in += 4, out += 3) {
+    for (int x = 0; x < width; ++x, in += 4, out += 3) {
       const int alpha = overWhite ? in[3] : 255;
       out[0] = OverWhite(in[2], alpha);
       out[1] = OverWhite(in[1], alpha);
       out[2] = OverWhite(in[0], alpha);
     }
-    std::memset(out, 0, image.Padding());
+    std::memset(out, 0, padding);
   }
 }
 
