@@ -1,6 +1,7 @@
 #include "actors/Ghost.h"
 
 #include <initializer_list>
+#include <string>
 
 #include "actors/Chomper.h"
 #include "actors/Random.h"
@@ -20,6 +21,18 @@ Ghost::Ghost() : active(true), blue(false), releaseCountdown(0) {
   blueRight.Load("data//blueghostright.tga");
   blueUp.Load("data//blueghostup.tga");
   blueDown.Load("data//blueghostdown.tga");
+}
+
+void Ghost::takeColour(int colourKind, const char* colour) {
+  x = 190;
+  y = 231;
+  const std::string prefix = std::string("data//") + colour + "ghost";
+  spriteLeft.Load((prefix + "left.tga").c_str());
+  spriteRight.Load((prefix + "right.tga").c_str());
+  spriteDown.Load((prefix + "down.tga").c_str());
+  spriteUp.Load((prefix + "up.tga").c_str());
+  direction = DIR_UP;
+  kind = colourKind;
 }
 
 Ghost::~Ghost() {

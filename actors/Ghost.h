@@ -46,6 +46,10 @@ class Ghost : public Player {
   int chaseDirection(int mask) const;
   // The scatter choice towards the cell above the house door.
   int scatterDirection(int mask) const;
+  // What makes a ghost one colour: its kind and the sprites
+  // "data//<colour>ghostleft.tga" (then right, down, up); it starts at home
+  // facing up.
+  void takeColour(int colourKind, const char* colour);
 
   bool active;
   bool blue;

@@ -2,16 +2,7 @@
 
 #include "actors/Steering.h"
 
-GreenGhost::GreenGhost() {
-  x = 190;
-  y = 231;
-  spriteLeft.Load("data//greenghostleft.tga");
-  spriteRight.Load("data//greenghostright.tga");
-  spriteDown.Load("data//greenghostdown.tga");
-  spriteUp.Load("data//greenghostup.tga");
-  direction = DIR_UP;
-  kind = 2;
-}
+GreenGhost::GreenGhost() { takeColour(2, "green"); }
 
 GreenGhost::~GreenGhost() = default;
 

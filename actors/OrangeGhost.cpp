@@ -2,16 +2,7 @@
 
 #include "actors/Steering.h"
 
-OrangeGhost::OrangeGhost() {
-  x = 190;
-  y = 231;
-  spriteLeft.Load("data//orangeghostleft.tga");
-  spriteRight.Load("data//orangeghostright.tga");
-  spriteDown.Load("data//orangeghostdown.tga");
-  spriteUp.Load("data//orangeghostup.tga");
-  direction = DIR_UP;
-  kind = 3;
-}
+OrangeGhost::OrangeGhost() { takeColour(3, "orange"); }
 
 OrangeGhost::~OrangeGhost() = default;
 

@@ -2,16 +2,7 @@
 
 #include "actors/Steering.h"
 
-RedGhost::RedGhost() {
-  x = 190;
-  y = 231;
-  spriteLeft.Load("data//redghostleft.tga");
-  spriteRight.Load("data//redghostright.tga");
-  spriteDown.Load("data//redghostdown.tga");
-  spriteUp.Load("data//redghostup.tga");
-  direction = DIR_UP;
-  kind = 1;
-}
+RedGhost::RedGhost() { takeColour(1, "red"); }
 
 RedGhost::~RedGhost() = default;
 

@@ -1,15 +1,6 @@
 #include "actors/TurquoiseGhost.h"
 
-TurquoiseGhost::TurquoiseGhost() {
-  x = 190;
-  y = 231;
-  spriteLeft.Load("data//turquoiseghostleft.tga");
-  spriteRight.Load("data//turquoiseghostright.tga");
-  spriteDown.Load("data//turquoiseghostdown.tga");
-  spriteUp.Load("data//turquoiseghostup.tga");
-  direction = DIR_UP;
-  kind = 4;
-}
+TurquoiseGhost::TurquoiseGhost() { takeColour(4, "turquoise"); }
 
 TurquoiseGhost::~TurquoiseGhost() = default;
 
