@@ -56,10 +56,42 @@ struct SetSummary {
   int mostFruits = 0;
   long long totalMoves = 0;
   int bestScore = 0;
+
+  // Takes in the figures of another summary (a single game is a summary of one).
+  void add(const SetSummary& other) {
+    games += other.games;
+    wins += other.wins;
+    unended += other.unended;
+    totalMoves += other.totalMoves;
+    if (other.longest > longest) {
+      longest = other.longest;
+      longestWon = other.longestWon;
+    }
+    if (other.longestFast > longestFast) {
+      longestFast = other.longestFast;
+      fastCells = other.fastCells;
+    }
+    if (other.mostFruits > mostFruits) mostFruits = other.mostFruits;
+    if (other.bestScore > bestScore) bestScore = other.bestScore;
+  }
 };
 
+SetSummary summaryOf(const Outcome& o) {
+  SetSummary s;
+  s.games = 1;
+  s.wins = o.won ? 1 : 0;
+  s.unended = o.ended ? 0 : 1;
+  s.totalMoves = s.longest = o.moves;
+  s.longestWon = o.won;
+  s.longestFast = o.longestFast;
+  s.fastCells = o.fastCells;
+  s.mostFruits = o.fruits;
+  s.bestScore = o.score;
+  return s;
+}
+
 // What a game that hit the cap looked like at its end, for the report.
-void describeUnended(const GameEngine& engine, const MyChomper& player, long long moves) {
+void describeUnended(const MyChomper& player, long long moves) {
   std::printf("    game not ended after %lld moves: chomper at (%d, %d) going %d, %d food left, "
               "score %d, attack mode %d\n",
               moves, player.getX(), player.getY(), player.getDirection(), foodLeft, player.getScore(),
@@ -69,7 +101,6 @@ void describeUnended(const GameEngine& engine, const MyChomper& player, long lon
     std::printf("      ghost at (%d, %d) going %d, blue %d, active %d\n", ghost->getX(), ghost->getY(),
                 ghost->getDirection(), ghost->isBlue() ? 1 : 0, ghost->isActive() ? 1 : 0);
   }
-  (void)engine;
 }
 
 Outcome playOne(GameEngine& engine, MyChomper& player, long long cap, std::uint32_t& clockMs) {
@@ -82,7 +113,7 @@ Outcome playOne(GameEngine& engine, MyChomper& player, long long cap, std::uint3
   while (!gameWon && !engine.gameLost) {
     if (outcome.moves == cap) {
       outcome.ended = false;
-      describeUnended(engine, player, outcome.moves);
+      describeUnended(player, outcome.moves);
       break;
     }
     const bool fruitWasShown = fruitShown;
@@ -127,21 +158,7 @@ SetSummary playSet(const GhostSet& set, int games, long long cap, unsigned seed)
     configure(engine, set);
     engine.createGhosts();
     for (int g = 0; g < games; ++g) {
-      const Outcome outcome = playOne(engine, player, cap, clockMs);
-      ++summary.games;
-      summary.wins += outcome.won ? 1 : 0;
-      summary.unended += outcome.ended ? 0 : 1;
-      summary.totalMoves += outcome.moves;
-      if (outcome.moves > summary.longest) {
-        summary.longest = outcome.moves;
-        summary.longestWon = outcome.won;
-      }
-      if (outcome.longestFast > summary.longestFast) {
-        summary.longestFast = outcome.longestFast;
-        summary.fastCells = outcome.fastCells;
-      }
-      if (outcome.fruits > summary.mostFruits) summary.mostFruits = outcome.fruits;
-      if (outcome.score > summary.bestScore) summary.bestScore = outcome.score;
+      summary.add(summaryOf(playOne(engine, player, cap, clockMs)));
     }
   }
   setChomper(nullptr);
@@ -168,20 +185,7 @@ int main(int argc, char** argv) {
   for (const GhostSet& set : GHOST_SETS) {
     const SetSummary s = playSet(set, games, cap, seed);
     printSummary(set.name, s);
-    total.games += s.games;
-    total.wins += s.wins;
-    total.unended += s.unended;
-    total.totalMoves += s.totalMoves;
-    if (s.longest > total.longest) {
-      total.longest = s.longest;
-      total.longestWon = s.longestWon;
-    }
-    if (s.longestFast > total.longestFast) {
-      total.longestFast = s.longestFast;
-      total.fastCells = s.fastCells;
-    }
-    if (s.mostFruits > total.mostFruits) total.mostFruits = s.mostFruits;
-    if (s.bestScore > total.bestScore) total.bestScore = s.bestScore;
+    total.add(s);
   }
   printSummary("all sets", total);
   return total.unended == 0 ? 0 : 1;
