@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "gxbase/Image.h"
-#include "tests/engine/EngineTestSupport.h"
 #include "tools/SpriteArt.h"
 #include "tools/TargaWriter.h"
 
@@ -71,67 +70,6 @@ TEST(SpritesTest, shippedScreensAndFoodAreTheToolsOutput) {
   for (const auto& f : files) {
     EXPECT_EQ(fileBytes(shipped(f.name)), TargaWriter::encode(f.canvas, f.options)) << f.name;
   }
-}
-
-Canvas testPattern() {
-  Canvas c(7, 5, TRANSPARENT);
-  for (int y = 0; y < 5; ++y) {
-    for (int x = 0; x < 7; ++x) {
-      // Runs along the top row, varied pixels elsewhere.
-      const unsigned char v = y == 0 ? 200 : static_cast<unsigned char>(x * 30 + y * 7);
-      c.set(x, y, {v, static_cast<unsigned char>(255 - v), static_cast<unsigned char>(x * 9), 
-                   static_cast<unsigned char>(y == 0 ? 255 : x * 20)});
-    }
-  }
-  return c;
-}
-
-TEST(SpritesTest, everyTargaKindReadsBackAsTheCanvasWithTheBottomRowFirst) {
-  TempDir dir;
-  const Canvas canvas = testPattern();
-  for (const TargaOptions options : {TargaOptions{24, false}, TargaOptions{24, true}, TargaOptions{32, false},
-                                     TargaOptions{32, true}}) {
-    ASSERT_TRUE(TargaWriter::write("pattern.tga", canvas, options));
-    gxbase::Image image;
-    ASSERT_TRUE(image.Load("pattern.tga"));
-    const int bytes = options.bitsPerPixel / 8;
-    ASSERT_EQ(image.Format(), bytes == 4 ? gxbase::BGRA : gxbase::BGR);
-    for (int y = 0; y < canvas.height(); ++y) {
-      const unsigned char* row = image.Row(canvas.height() - 1 - y);
-      for (int x = 0; x < canvas.width(); ++x) {
-        const Rgba p = canvas.pixel(x, y);
-        EXPECT_EQ(row[x * bytes + 0], p.b);
-        EXPECT_EQ(row[x * bytes + 1], p.g);
-        EXPECT_EQ(row[x * bytes + 2], p.r);
-        if (bytes == 4) {
-          EXPECT_EQ(row[x * bytes + 3], p.a);
-        }
-      }
-    }
-  }
-}
-
-TEST(SpritesTest, runLengthCodingShrinksTheFlatScreens) {
-  const Canvas screen = SpriteArt::startScreen();
-  EXPECT_LT(TargaWriter::encode(screen, {24, true}).size() * 4, TargaWriter::encode(screen, {24, false}).size());
-}
-
-TEST(SpritesTest, runLengthPacketsNeverHoldMoreThan128Pixels) {
-  const Canvas flat(300, 1, {1, 2, 3, 255});
-  const std::vector<unsigned char> bytes = TargaWriter::encode(flat, {24, true});
-  // 128 + 128 + 44 pixels: three run packets of a header and one pixel.
-  const std::vector<unsigned char> pixels(bytes.begin() + 18, bytes.end() - 26);
-  EXPECT_EQ(pixels, (std::vector<unsigned char>{0xFF, 3, 2, 1, 0xFF, 3, 2, 1, 0xAB, 3, 2, 1}));
-}
-
-TEST(SpritesTest, theChomperFacesWhereItGoes) {
-  // The mouth is open (transparent) on the side it faces, closed behind.
-  const Canvas left = SpriteArt::chomper(Facing::Left);
-  EXPECT_EQ(left.pixel(2, 9).a, 0);
-  EXPECT_EQ(left.pixel(15, 9).a, 255);
-  const Canvas up = SpriteArt::chomper(Facing::Up);
-  EXPECT_EQ(up.pixel(9, 2).a, 0);
-  EXPECT_EQ(up.pixel(9, 15).a, 255);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <SDL_events.h>
 
 #include "JournalWindow.h"
-#include "gxbase/Main.h"
 #include "gxbase/Platform.h"
 
 using fwtest::Journal;
@@ -13,156 +12,95 @@ using fwtest::JournalWindow;
 
 namespace {
 
-class OpenWindows : public ::testing::Test {
+SDL_Event Key(Uint32 type, SDL_Keycode symbol, bool repeat) {
+  SDL_Event event;
+  SDL_zero(event);
+  event.type = type;
+  event.key.keysym.sym = symbol;
+  event.key.repeat = repeat ? 1 : 0;
+  return event;
+}
+SDL_Event Motion(int x, int y) {
+  SDL_Event event;
+  SDL_zero(event);
+  event.type = SDL_MOUSEMOTION;
+  event.motion.x = x;
+  event.motion.y = y;
+  return event;
+}
+SDL_Event Button(Uint32 type, Uint8 button) {
+  SDL_Event event;
+  SDL_zero(event);
+  event.type = type;
+  event.button.button = button;
+  return event;
+}
+SDL_Event Window(SDL_WindowEventID kind, int data1 = 0, int data2 = 0) {
+  SDL_Event event;
+  SDL_zero(event);
+  event.type = SDL_WINDOWEVENT;
+  event.window.event = kind;
+  event.window.data1 = data1;
+  event.window.data2 = data2;
+  return event;
+}
+SDL_Event Created() {
+  SDL_Event event;
+  SDL_zero(event);
+  event.type = gxbase::Platform::TypeOf(gxbase::Platform::Event::Created);
+  return event;
+}
+
+// An open window of 100 x 50 whose journal starts empty.
+class OpenWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    second.SetSize(100, 50);
-    ASSERT_TRUE(first.Extra()->Create());
-    ASSERT_TRUE(second.Extra()->Create());
+    window.SetSize(100, 50);
+    ASSERT_TRUE(window.Extra()->Create());
     journal.clear();
   }
-  void TearDown() override {
-    first.Extra()->Destroy();
-    second.Extra()->Destroy();
-  }
-
-  static SDL_Event Key(Uint32 type, SDL_Keycode symbol, bool repeat) {
-    SDL_Event event;
-    SDL_zero(event);
-    event.type = type;
-    event.key.keysym.sym = symbol;
-    event.key.repeat = repeat ? 1 : 0;
-    return event;
-  }
-  static SDL_Event Motion(int x, int y) {
-    SDL_Event event;
-    SDL_zero(event);
-    event.type = SDL_MOUSEMOTION;
-    event.motion.x = x;
-    event.motion.y = y;
-    return event;
-  }
-  static SDL_Event Button(Uint32 type, Uint8 button) {
-    SDL_Event event;
-    SDL_zero(event);
-    event.type = type;
-    event.button.button = button;
-    return event;
-  }
-  static SDL_Event Window(SDL_WindowEventID kind) {
-    SDL_Event event;
-    SDL_zero(event);
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = kind;
-    return event;
-  }
-  static SDL_Event Framework(gxbase::Platform::Event kind) {
-    SDL_Event event;
-    SDL_zero(event);
-    event.type = gxbase::Platform::TypeOf(kind);
-    return event;
-  }
-  void Send(JournalWindow& window, const SDL_Event& event) { window.Extra()->Dispatch(&event); }
+  void TearDown() override { window.Extra()->Destroy(); }
+  void Send(const SDL_Event& event) { window.Extra()->Dispatch(&event); }
 
   Journal journal;
-  JournalWindow first{journal, "first"};
-  JournalWindow second{journal, "second"};
+  JournalWindow window{journal, "w"};
 };
 
 }  // namespace
 
-TEST_F(OpenWindows, heldKeyGivesRepeatedDownsThenOneUp) {
-  Send(second, Key(SDL_KEYDOWN, SDLK_LEFT, false));
-  Send(second, Key(SDL_KEYDOWN, SDLK_LEFT, true));
-  Send(second, Key(SDL_KEYDOWN, SDLK_LEFT, true));
-  Send(second, Key(SDL_KEYUP, SDLK_LEFT, false));
-  EXPECT_EQ(second.Entries(), (std::vector<std::string>{"key 0x25 down", "key 0x25 down",
-                                                        "key 0x25 down", "key 0x25 up"}));
+TEST_F(OpenWindow, eventsReachTheirHandlersWithTheFrameworksArguments) {
+  const struct { const char* what; std::vector<SDL_Event> events; std::vector<std::string> entries; } cases[] = {
+      {"heldKeyRepeatsDownsThenOneUp",
+       {Key(SDL_KEYDOWN, SDLK_LEFT, false), Key(SDL_KEYDOWN, SDLK_LEFT, true), Key(SDL_KEYUP, SDLK_LEFT, false)},
+       {"key 0x25 down", "key 0x25 down", "key 0x25 up"}},
+      {"mouseYCountsFromTheBottomEdge",
+       {Motion(0, 49), Motion(0, 0), Motion(-3, 60)},
+       {"move 0,0", "move 0,49", "move -3,-11"}},
+      {"buttonsAreNumberedLeftMiddleRight",
+       {Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT),
+        Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE), Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT),
+        Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1)},
+       {"button 0 down", "button 0 up", "button 1 down", "button 2 down"}},
+      {"sizeChangeCallsOnResize", {Window(SDL_WINDOWEVENT_SIZE_CHANGED, 64, 48)}, {"resize 64x48"}},
+      {"creationNotificationRunsOnCreateWithContextCurrent", {Created()}, {"create current"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    journal.clear();
+    for (const SDL_Event& event : c.events) Send(event);
+    EXPECT_EQ(window.Entries(), c.entries);
+  }
+  EXPECT_EQ(window.Width(), 64);
 }
 
-TEST_F(OpenWindows, mouseYCountsFromTheBottomEdge) {
-  Send(second, Motion(0, 49));  // bottom-left client pixel
-  Send(second, Motion(0, 0));   // top-left
-  Send(second, Motion(-3, 60)); // captured, outside the client area
-  EXPECT_EQ(second.Entries(), (std::vector<std::string>{"move 0,0", "move 0,49", "move -3,-11"}));
-}
-
-TEST_F(OpenWindows, mouseButtonsAreNumberedLeftMiddleRight) {
-  Send(second, Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
-  Send(second, Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
-  Send(second, Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE));
-  Send(second, Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
-  Send(second, Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1));
-  EXPECT_EQ(second.Entries(), (std::vector<std::string>{"button 0 down", "button 0 up",
-                                                        "button 1 down", "button 2 down"}));
-}
-
-TEST_F(OpenWindows, exposeAsksForOnePaint) {
-  Send(second, Window(SDL_WINDOWEVENT_EXPOSED));
-  EXPECT_TRUE(second.Extra()->NeedsPaint());
-  EXPECT_TRUE(second.Extra()->PaintIfNeeded());
-  EXPECT_FALSE(second.Extra()->PaintIfNeeded());
-  EXPECT_EQ(second.Entries(), (std::vector<std::string>{"display"}));
-}
-
-TEST_F(OpenWindows, redrawRequestsMergeIntoOnePaint) {
-  second.Redraw();
-  second.Redraw();
-  second.Redraw();
-  EXPECT_TRUE(second.Extra()->PaintIfNeeded());
-  EXPECT_FALSE(second.Extra()->PaintIfNeeded());
-  EXPECT_EQ(second.Entries(), (std::vector<std::string>{"display"}));
-}
-
-TEST_F(OpenWindows, closingASecondaryWindowHidesIt) {
-  ASSERT_FALSE(gxbase::Main::Instance().IsMainWindow(second.Extra()));
-  Send(second, Window(SDL_WINDOWEVENT_CLOSE));
-  EXPECT_FALSE(second.Extra()->IsShown());
-  EXPECT_TRUE(second.HasContext());
-  EXPECT_TRUE(second.Entries().empty());
-}
-
-TEST_F(OpenWindows, hiddenWindowIsNotPaintedUntilShown) {
-  second.Extra()->Hide();
-  second.Redraw();
-  EXPECT_FALSE(second.Extra()->PaintIfNeeded());
-  EXPECT_TRUE(second.Extra()->NeedsPaint());
-}
-
-TEST_F(OpenWindows, creationNotificationRunsOnCreateWithContextCurrent) {
-  Send(second, Framework(gxbase::Platform::Event::Created));
-  EXPECT_EQ(second.Entries(), (std::vector<std::string>{"create current"}));
-}
-
-TEST_F(OpenWindows, notificationArrivingDuringOnCreateIsIgnored) {
-  int nested = 0;
-  second.onCreate = [&] {
-    if (nested++ == 0) Send(second, Framework(gxbase::Platform::Event::Created));
-  };
-  Send(second, Framework(gxbase::Platform::Event::Created));
-  EXPECT_EQ(nested, 1);
-  EXPECT_FALSE(second.Extra()->inCreationNotification);
-}
-
-TEST_F(OpenWindows, sizeEventStoresTheSizeAndCallsOnResize) {
-  SDL_Event event = Window(SDL_WINDOWEVENT_SIZE_CHANGED);
-  event.window.data1 = 64;
-  event.window.data2 = 48;
-  Send(second, event);
-  EXPECT_EQ(second.Width(), 64);
-  EXPECT_EQ(second.Height(), 48);
-  EXPECT_EQ(second.Entries(), (std::vector<std::string>{"resize 64x48"}));
-}
-
-TEST_F(OpenWindows, everyEventReachesOnMessageFirst) {
-  struct Spy : JournalWindow {
-    using JournalWindow::JournalWindow;
-    void OnMessage(const void* event) override { seen = event; }
-    const void* seen = nullptr;
-  } spy(journal, "spy");
-  ASSERT_TRUE(spy.Extra()->Create());
-  SDL_Event event = Key(SDL_KEYDOWN, SDLK_a, false);
-  spy.Extra()->Dispatch(&event);
-  EXPECT_EQ(spy.seen, &event);
-  spy.Extra()->Destroy();
+TEST_F(OpenWindow, exposeAndRedrawRequestsMergeIntoOnePaintOnlyWhileShown) {
+  Send(Window(SDL_WINDOWEVENT_EXPOSED));
+  window.Redraw();
+  window.Redraw();
+  EXPECT_TRUE(window.Extra()->PaintIfNeeded());
+  EXPECT_FALSE(window.Extra()->PaintIfNeeded());
+  EXPECT_EQ(window.Entries(), (std::vector<std::string>{"display"}));
+  window.Extra()->Hide();
+  window.Redraw();
+  EXPECT_FALSE(window.Extra()->PaintIfNeeded());
+  EXPECT_TRUE(window.Extra()->NeedsPaint());
 }

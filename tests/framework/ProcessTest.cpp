@@ -34,28 +34,20 @@ Outcome runProgram(const std::string& command) {
 
 }  // namespace
 
-TEST(ApplicationObject, secondApplicationEndsTheProcessWithStatusOne) {
-  Outcome outcome = runProgram(FW_TWO_APPS);
-  EXPECT_EQ(outcome.output, "Error: more than one application instance defined!\n");
-  EXPECT_EQ(outcome.status, 1);
-}
-
-TEST(ApplicationObject, runWithoutApplicationReportsAndReturnsMinusOne) {
-  Outcome outcome = runProgram(FW_NO_APP);
-  EXPECT_EQ(outcome.output, "No application instance created, exiting.");
-  EXPECT_EQ(outcome.status, 255);  // -1 as a process exit status
-}
-
-TEST(MainWindowFailure, videoWithoutOpenGlEndsTheRunAfterOnExit) {
-  Outcome outcome = runProgram(std::string("SDL_VIDEODRIVER=dummy ") + FW_MAIN_WINDOW_FAILS);
-  EXPECT_EQ(outcome.output, "Failed to set pixel format\nOnExit\n");
-  EXPECT_EQ(outcome.status, 1);
-}
-
-TEST(MainWindowFailure, missingVideoDriverEndsTheRunAfterOnExit) {
-  Outcome outcome = runProgram(std::string("SDL_VIDEODRIVER=no_such_driver ") + FW_MAIN_WINDOW_FAILS);
-  EXPECT_EQ(outcome.output, "Failed to create window\nOnExit\n");
-  EXPECT_EQ(outcome.status, 1);
+TEST(ApplicationObject, exitStatusesAndMessagesOfBrokenPrograms) {
+  const struct { const char* what; std::string command; const char* output; int status; } cases[] = {
+      {"secondApplication", FW_TWO_APPS, "Error: more than one application instance defined!\n", 1},
+      {"noApplication", FW_NO_APP, "No application instance created, exiting.", 255},  // -1
+      {"mainWindowWithoutOpenGl", std::string("SDL_VIDEODRIVER=dummy ") + FW_MAIN_WINDOW_FAILS,
+       "Failed to set pixel format\nOnExit\n", 1},
+      {"mainWindowWithoutVideo", std::string("SDL_VIDEODRIVER=no_such_driver ") + FW_MAIN_WINDOW_FAILS,
+       "Failed to create window\nOnExit\n", 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Outcome outcome = runProgram(c.command);
+    EXPECT_EQ(outcome.output, c.output);
+    EXPECT_EQ(outcome.status, c.status);
+  }
 }
 
 namespace {

@@ -17,8 +17,10 @@
 using gxbase::Image;
 using gxbase::ImageData;
 using imagetest::BmpFile;
+using imagetest::Bmp;
 using imagetest::BmpLayout;
 using imagetest::Bytes;
+using imagetest::Targa;
 using imagetest::TargaFile;
 using imagetest::TargaLayout;
 
@@ -51,23 +53,6 @@ void ExpectRefusedByAll(const std::string& path) {
 
 Bytes Truncated(const Bytes& file, size_t length) { return Bytes(file.begin(), file.begin() + length); }
 
-BmpLayout Layout(int bits, int width, int height) {
-  BmpLayout layout;
-  layout.bitsPerPixel = bits;
-  layout.width = width;
-  layout.height = height;
-  return layout;
-}
-
-TargaLayout Targa(int type, int depth, int width, int height) {
-  TargaLayout layout;
-  layout.imageType = type;
-  layout.depth = depth;
-  layout.width = width;
-  layout.height = height;
-  return layout;
-}
-
 void Put32(Bytes& file, size_t at, uint32_t value) {
   for (int k = 0; k < 4; ++k) file[at + k] = (value >> (8 * k)) & 0xFF;
 }
@@ -79,19 +64,12 @@ class BadImageFile : public testing::Test {
 
 }  // namespace
 
-TEST_F(BadImageFile, emptyFilesAreRefusedWhateverTheirName) {
-  for (const char* name : {"empty.bmp", "empty.tga", "empty.TGA", "empty.png", "empty"})
-    ExpectRefusedByAll(dir.Write(name, {}));
-}
-
-TEST_F(BadImageFile, garbageNamedTgaIsRefused) {
+TEST_F(BadImageFile, emptyFilesGarbageAndADirectoryAreRefusedWhateverTheirName) {
+  for (const char* name : {"empty.bmp", "empty.tga", "empty.png", "empty"}) ExpectRefusedByAll(dir.Write(name, {}));
   Bytes garbage;
   for (int k = 0; k < 300; ++k) garbage.push_back(static_cast<unsigned char>(k * 97 + 13));
-  for (size_t length : {1u, 17u, 18u, 25u, 26u, 60u, 300u})
+  for (size_t length : {1u, 18u, 26u, 300u})
     ExpectRefusedByAll(dir.Write("garbage" + std::to_string(length) + ".tga", Truncated(garbage, length)));
-}
-
-TEST_F(BadImageFile, directoryIsNoPicture) {
   std::filesystem::create_directories(dir.Path("folder.tga"));
   ExpectRefusedByAll(dir.Path("folder.tga"));
 }
@@ -99,11 +77,11 @@ TEST_F(BadImageFile, directoryIsNoPicture) {
 TEST_F(BadImageFile, everyTruncationOfAGoodFileIsRefused) {
   // Rows with no padding, so every cut removes bytes a reader needs. All are
   // named .tga so that the Targa reader looks at every one of them too.
-  BmpLayout grey = Layout(8, 4, 2);
+  BmpLayout grey = Bmp(8, 4, 2);
   grey.coloursUsed = 2;
   grey.palette = {{0, 0, 0}, {9, 9, 9}};
   const Bytes files[] = {
-      BmpFile(Layout(24, 4, 2), {Bytes(12, 1), Bytes(12, 2)}),
+      BmpFile(Bmp(24, 4, 2), {Bytes(12, 1), Bytes(12, 2)}),
       BmpFile(grey, {{0, 1, 0, 1}, {1, 1, 0, 0}}),
       TargaFile(Targa(2, 24, 3, 3), Bytes(27, 5)),
       TargaFile(Targa(10, 32, 3, 3), imagetest::Concat({imagetest::RepeatChunk(4, {1, 2, 3, 4}),
@@ -137,55 +115,39 @@ TEST_F(BadImageFile, truncatedPngIsRefused) {
     ExpectRefusedByAll(dir.Write("cut.png", Truncated(file, length)));
 }
 
-TEST_F(BadImageFile, hugeTargaSizesAreRefusedBeforeAllocating) {
+TEST_F(BadImageFile, hugeSizesAreRefusedBeforeAllocating) {
   ExpectRefusedByAll(dir.Write("huge.tga", TargaFile(Targa(2, 32, 65535, 65535), Bytes(64, 1))));
   ExpectRefusedByAll(dir.Write("huger.tga", TargaFile(Targa(10, 32, 65535, 65535), Bytes(64, 0xFF))));
   // Fits an int but not the file: 40000 x 10000 x 3 bytes.
   ExpectRefusedByAll(dir.Write("big.tga", TargaFile(Targa(2, 24, 40000, 10000), Bytes(64, 1))));
-}
-
-TEST_F(BadImageFile, hugeBitmapSizesAreRefused) {
   const struct { int bits, width, height; } sizes[] = {
       {24, 0x7FFFFFFF, 0x7FFFFFFF}, {24, 1 << 30, 4}, {8, 100000, 100000},
       {24, 40000, -10000}, {24, 4, static_cast<int>(0x80000000u)}};
   for (const auto& size : sizes) {
-    BmpLayout layout = Layout(size.bits, size.width, size.height);
+    BmpLayout layout = Bmp(size.bits, size.width, size.height);
     if (size.bits == 8) layout.palette = std::vector<Bytes>(256, Bytes{1, 1, 1});
     ExpectRefusedByAll(dir.Write("huge.bmp", BmpFile(layout, {Bytes(64, 1)})));
   }
 }
 
-TEST_F(BadImageFile, bitmapHeadersThatLieAboutSizesAreRefused) {
-  const Bytes good = BmpFile(Layout(24, 4, 2), {Bytes(12, 1), Bytes(12, 2)});
-  const struct { const char* what; size_t at; uint32_t value; } lies[] = {
-      {"pixelOffsetPastTheEnd", 10, 1000},      {"pixelOffsetHuge", 10, 0xFFFFFFF0u},
-      {"pixelOffsetInTheLastRow", 10, 70},      {"heightBeyondTheRows", 22, 3},
-      {"widthBeyondTheRows", 18, 5},            {"imageSizeTooSmall", 34, 12},
+TEST_F(BadImageFile, bitmapHeadersThatLieAreRefused) {
+  BmpLayout eightBit = Bmp(8, 4, 1);
+  eightBit.palette = std::vector<Bytes>(256, Bytes{5, 5, 5});
+  const Bytes twentyFour = BmpFile(Bmp(24, 4, 2), {Bytes(12, 1), Bytes(12, 2)});
+  const Bytes eight = BmpFile(eightBit, {{0, 1, 2, 3}});
+  const struct { const char* what; const Bytes& good; size_t at; uint32_t value; } lies[] = {
+      {"pixelOffsetPastTheEnd", twentyFour, 10, 1000},    {"pixelOffsetHuge", twentyFour, 10, 0xFFFFFFF0u},
+      {"pixelOffsetInTheLastRow", twentyFour, 10, 70},    {"heightBeyondTheRows", twentyFour, 22, 3},
+      {"widthBeyondTheRows", twentyFour, 18, 5},          {"imageSizeTooSmall", twentyFour, 34, 12},
+      {"coloursUsed257", eight, 46, 257},                 {"coloursUsedHuge", eight, 46, 0xFFFFFFFFu},
+      {"infoSizeHuge", eight, 14, 0xFFFFFFF0u},           {"infoSizeTooSmall", eight, 14, 12},
+      {"infoSizePastTheEnd", eight, 14, 2000},
   };
   for (const auto& lie : lies) {
-    Bytes file = good;
+    Bytes file = lie.good;
     Put32(file, lie.at, lie.value);
     SCOPED_TRACE(lie.what);
-    Image image;
-    EXPECT_FALSE(gxbase::ReadBmp(*image.Data(), dir.Write("lie.bmp", file).c_str()));
-    EXPECT_EQ(image.Data()->pixels, nullptr);
-  }
-}
-
-TEST_F(BadImageFile, eightBitHeadersThatLieAreRefused) {
-  BmpLayout layout = Layout(8, 4, 1);
-  layout.palette = std::vector<Bytes>(256, Bytes{5, 5, 5});
-  const Bytes good = BmpFile(layout, {{0, 1, 2, 3}});
-  const struct { const char* what; size_t at; uint32_t value; } lies[] = {
-      {"coloursUsed257", 46, 257},           {"coloursUsedHuge", 46, 0xFFFFFFFFu},
-      {"infoSizeHuge", 14, 0xFFFFFFF0u},     {"infoSizeTooSmall", 14, 12},
-      {"infoSizePastTheEnd", 14, 2000},
-  };
-  for (const auto& lie : lies) {
-    Bytes file = good;
-    Put32(file, lie.at, lie.value);
-    SCOPED_TRACE(lie.what);
-    Image image;
+    Image image = imagetest::MakeImage(gxbase::RGB, 1, {{1, 2, 3}});
     EXPECT_FALSE(gxbase::ReadBmp(*image.Data(), dir.Write("lie.bmp", file).c_str()));
     EXPECT_EQ(image.Data()->pixels, nullptr);
   }
@@ -216,18 +178,18 @@ TEST_F(BadImageFile, hugeSizesAreNotHandedToTheSystemDecoders) {
   ExpectRefusedByAll(dir.Write("frame.gif", gifFrame));
   ExpectRefusedByAll(dir.Write("huge.jpg", jpeg));
 
-  BmpLayout runLength = Layout(8, 30000, 30000);
+  BmpLayout runLength = Bmp(8, 30000, 30000);
   runLength.compression = 1;
   runLength.palette = {{1, 2, 3}};
   runLength.coloursUsed = 1;
   ExpectRefusedByAll(dir.Write("rle.bmp", BmpFile(runLength, {{0, 1}})));
-  ExpectRefusedByAll(dir.Write("sixteen.bmp", BmpFile(Layout(16, 4000, 4000), {Bytes(64, 1)})));
+  ExpectRefusedByAll(dir.Write("sixteen.bmp", BmpFile(Bmp(16, 4000, 4000), {Bytes(64, 1)})));
 }
 
 TEST_F(BadImageFile, runLengthBitmapWithinTheLimitStillLoads) {
   // 100 x 100 pixels from a dozen bytes: compressed bitmaps are sized by
   // the pixel limit, not by the file.
-  BmpLayout runLength = Layout(8, 100, 100);
+  BmpLayout runLength = Bmp(8, 100, 100);
   runLength.compression = 1;
   runLength.palette = {{1, 2, 3}};
   runLength.coloursUsed = 1;

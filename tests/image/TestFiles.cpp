@@ -44,6 +44,23 @@ std::string TempDir::Write(const std::string& name, const Bytes& bytes) const {
   return path;
 }
 
+TargaLayout Targa(int imageType, int depth, int width, int height) {
+  TargaLayout layout;
+  layout.imageType = imageType;
+  layout.depth = depth;
+  layout.width = width;
+  layout.height = height;
+  return layout;
+}
+
+BmpLayout Bmp(int bitsPerPixel, int width, int height) {
+  BmpLayout layout;
+  layout.bitsPerPixel = bitsPerPixel;
+  layout.width = width;
+  layout.height = height;
+  return layout;
+}
+
 Bytes TargaFile(const TargaLayout& layout, const Bytes& pixelData) {
   Bytes file(18, 0);
   file[0] = layout.idLength;

@@ -37,6 +37,8 @@ struct TargaLayout {
   bool footer = false;  // Targa 2.0 footer with its signature
 };
 
+TargaLayout Targa(int imageType, int depth, int width, int height);
+
 // Header, identification bytes, pixel data as given, optional footer.
 Bytes TargaFile(const TargaLayout& layout, const Bytes& pixelData);
 
@@ -54,6 +56,8 @@ struct BmpLayout {
   uint32_t coloursUsed = 0;  // 0 means 256 for 8 bits
   std::vector<Bytes> palette;  // blue, green, red entries for 8 bits
 };
+
+BmpLayout Bmp(int bitsPerPixel, int width, int height);
 
 // File header, 40-byte information header, colour table, then the rows in
 // file order, each padded to a multiple of 4 bytes.
