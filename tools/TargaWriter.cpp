@@ -55,7 +55,7 @@ std::vector<unsigned char> TargaWriter::encode(const Canvas& canvas, TargaOption
   out.push_back(0);                            // no identification field
   out.push_back(0);                            // no colour map
   out.push_back(options.runLength ? 10 : 2);   // true colour, coded or not
-  for (int i = 0; i < 5; ++i) out.push_back(0);  // colour-map specification
+  for (int i = 0; i < 5; ++i) out.push_back(0);  // colour-map fields (no colour map)
   appendLe16(out, 0);                          // x origin
   appendLe16(out, 0);                          // y origin
   appendLe16(out, canvas.width());
