@@ -81,28 +81,26 @@ void Window::setChomperCell(int col, int row) {
   chomperRow = row;
 }
 
+void Window::showGhost(int col, int row, int mark, int& shownCol, int& shownRow) {
+  writeCell(ghostOverlay, col, row, mark);
+  shownCol = col;
+  shownRow = row;
+}
+
 void Window::setRedGhostCell(int col, int row, bool blue) {
-  writeCell(ghostOverlay, col, row, blue ? MARK_BLUE_GHOST : MARK_RED_GHOST);
-  redCol = col;
-  redRow = row;
+  showGhost(col, row, blue ? MARK_BLUE_GHOST : MARK_RED_GHOST, redCol, redRow);
 }
 
 void Window::setGreenGhostCell(int col, int row, bool blue) {
-  writeCell(ghostOverlay, col, row, blue ? MARK_BLUE_GHOST : MARK_GREEN_GHOST);
-  greenCol = col;
-  greenRow = row;
+  showGhost(col, row, blue ? MARK_BLUE_GHOST : MARK_GREEN_GHOST, greenCol, greenRow);
 }
 
 void Window::setOrangeGhostCell(int col, int row, bool blue) {
-  writeCell(ghostOverlay, col, row, blue ? MARK_BLUE_GHOST : MARK_ORANGE_GHOST);
-  orangeCol = col;
-  orangeRow = row;
+  showGhost(col, row, blue ? MARK_BLUE_GHOST : MARK_ORANGE_GHOST, orangeCol, orangeRow);
 }
 
 void Window::setTurquoiseGhostCell(int col, int row, bool blue) {
-  writeCell(ghostOverlay, col, row, blue ? MARK_BLUE_GHOST : MARK_TURQUOISE_GHOST);
-  turquoiseCol = col;
-  turquoiseRow = row;
+  showGhost(col, row, blue ? MARK_BLUE_GHOST : MARK_TURQUOISE_GHOST, turquoiseCol, turquoiseRow);
 }
 
 CellPos Window::ghostCellShown(int ghost) const {

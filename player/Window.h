@@ -43,6 +43,8 @@ class Window : public gxbase::GLWindow {
 
  private:
   void buildMazeList();
+  // Marks a ghost's cell and remembers it in that ghost's members.
+  static void showGhost(int col, int row, int mark, int& shownCol, int& shownRow);
   void drawAnalysis() const;
   // Each draws its kind of mark for a cell and says whether it drew one.
   bool drawActorMark(int col, int row, int chomperMark, int ghostMark) const;
