@@ -70,9 +70,13 @@ bool CheckGif(ByteFile& file) {
   // Extensions may come first; the first image descriptor sizes the frame SDL decodes.
   for (unsigned char introducer = 0; file.Read(&introducer, 1);) {
     if (introducer == 0x2C) {
+      // The frame is placed at its offset, and the decoder's surface reaches
+      // out to the frame's far edge: both must stay within the limit.
       unsigned char descriptor[9];
-      return file.Read(descriptor, sizeof descriptor) &&
-             WithinLimit(LittleEndian16(descriptor + 4), LittleEndian16(descriptor + 6));
+      if (!file.Read(descriptor, sizeof descriptor)) return false;
+      const int64_t left = LittleEndian16(descriptor), top = LittleEndian16(descriptor + 2);
+      const int64_t width = LittleEndian16(descriptor + 4), height = LittleEndian16(descriptor + 6);
+      return WithinLimit(width, height) && WithinLimit(left + width, top + height);
     }
     unsigned char label;
     if (introducer != 0x21 || !file.Read(&label, 1) || !SkipSubBlocks(file)) return false;

@@ -171,11 +171,15 @@ TEST_F(BadImageFile, hugeSizesAreNotHandedToTheSystemDecoders) {
   const Bytes gifFrame = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0,
                           0x21, 0xFE, 3, 'h', 'i', '!', 0,  // a comment before the frame
                           0x2C, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
+  const Bytes gifOffset = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0,
+                           // a 1 x 1 frame placed 60000 pixels right of and below the origin
+                           0x2C, 0x60, 0xEA, 0x60, 0xEA, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
   const Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0, 4, 'J', 'F', 0xFF, 0xC0, 0, 11, 8, 0xFF, 0xFF, 0xFF, 0xFF,
                       1, 1, 0x11, 0, 0xFF, 0xD9};
   ExpectRefusedByAll(dir.Write("huge.png", png));
   ExpectRefusedByAll(dir.Write("screen.gif", gifScreen));
   ExpectRefusedByAll(dir.Write("frame.gif", gifFrame));
+  ExpectRefusedByAll(dir.Write("offset.gif", gifOffset));
   ExpectRefusedByAll(dir.Write("huge.jpg", jpeg));
 
   BmpLayout runLength = Bmp(8, 30000, 30000);
