@@ -15,6 +15,10 @@ class ByteFile;
 // costs time and memory in proportion, so the bound stays modest.
 const int64_t kMaxDecodedPixels = int64_t(1) << 24;
 
+// The largest single block a system decoder may allocate: the biggest
+// picture above as 4-byte pixels, and some room for the decoder's own state.
+const int64_t kMaxDecoderBlock = kMaxDecodedPixels * 4 + (int64_t(1) << 20);
+
 // Formats the picture decoder hands on, each after checking its size.
 enum class PictureKind { Unknown, Png, Jpeg, Gif };
 

@@ -2,6 +2,7 @@
 
 #include "gxbase/ByteFile.h"
 #include "gxbase/DecodeLimits.h"
+#include "gxbase/DecoderMemory.h"
 #include "gxbase/Image.h"
 #include "gxbase/SurfaceCopy.h"
 
@@ -35,6 +36,9 @@ bool ReadPicture(ImageData& data, const char* path) {
   if (kind == PictureKind::Unknown) return false;
   SDL_RWops* stream = SDL_RWFromFP(file.Handle(), SDL_FALSE);
   if (stream == nullptr) return false;
+  // The header checks cannot see everything a damaged file may make the
+  // decoder allocate; this bounds it.
+  const DecoderMemoryLimit memoryLimit(static_cast<std::size_t>(kMaxDecoderBlock));
   SDL_Surface* picture = Decode(kind, stream);
   SDL_RWclose(stream);
   const bool ok = CopySurface(picture, image, true);

@@ -1,5 +1,6 @@
 #include "gxbase/SurfaceCopy.h"
 
+#include "gxbase/DecodeLimits.h"
 #include "gxbase/Image.h"
 
 #include <SDL.h>
@@ -38,6 +39,7 @@ void CopyRows(const SDL_Surface* source, Image& image, bool overWhite) {
 bool CopySurface(SDL_Surface* surface, Image& image, bool overWhite) {
   image.Free();
   if (surface == nullptr || surface->w <= 0 || surface->h <= 0) return false;
+  if (int64_t(surface->w) * surface->h > kMaxDecodedPixels) return false;
   const int64_t stride = (int64_t(surface->w) * 24 + 31) / 32 * 4;
   if (!image.Allocate(surface->w, surface->h, BGR, static_cast<int>(stride - 3 * int64_t(surface->w))))
     return false;

@@ -180,6 +180,12 @@ TEST_F(BadImageFile, hugeSizesAreNotHandedToTheSystemDecoders) {
   ExpectRefusedByAll(dir.Write("screen.gif", gifScreen));
   ExpectRefusedByAll(dir.Write("frame.gif", gifFrame));
   ExpectRefusedByAll(dir.Write("offset.gif", gifOffset));
+  // A frame the decoder cannot read, then one of 16898 x 20045 pixels that
+  // the decoder goes on to: its surface is refused while it is being made.
+  const Bytes secondFrame = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF,
+                             0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0x49,  // LZW code size 73: unreadable
+                             0x2C, 0, 0, 0, 0, 0x02, 0x42, 0x4D, 0x4E, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
+  ExpectRefusedByAll(dir.Write("second.gif", secondFrame));
   ExpectRefusedByAll(dir.Write("huge.jpg", jpeg));
 
   BmpLayout runLength = Bmp(8, 30000, 30000);
