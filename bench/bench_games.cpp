@@ -14,7 +14,7 @@
 #include <string>
 
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 #include "gxbase/Main.h"
 #include "player/MyChomper.h"
 

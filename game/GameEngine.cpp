@@ -3,7 +3,7 @@
 #include <cassert>
 
 #include "actors/Ghost.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 gxbase::Image dotImage;
 gxbase::Image powerpillImage;

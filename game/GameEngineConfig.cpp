@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "actors/Chomper.h"
 #include "actors/Ghost.h"
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 namespace {
 // A ghost meets the chomper when their whole-pixel distance is below this.

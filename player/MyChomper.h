@@ -12,7 +12,7 @@
 
 #include "actors/CellPos.h"
 #include "actors/Chomper.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 #include "player/MazeNode.h"
 #include "player/OpenList.h"
 

@@ -19,7 +19,7 @@
 
 #include "actors/Ghost.h"
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 #include "player/MyChomper.h"
 
 namespace {
