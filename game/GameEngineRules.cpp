@@ -18,10 +18,18 @@ constexpr int FRUIT_Y = 190;
 }  // namespace
 
 void GameEngine::gameTick() {
-  assert(chomper != nullptr && "a move needs the chomper");
+  moveGhosts();
+  moveChomper();
+}
+
+void GameEngine::moveGhosts() {
   for (Ghost* ghost : ghostsInPlayOrder()) {
     if (ghost != nullptr) ghost->update(maze);
   }
+}
+
+void GameEngine::moveChomper() {
+  assert(chomper != nullptr && "a move needs the chomper");
   steerChomper();
   chomper->update(maze);
   updateFruit();

@@ -97,6 +97,7 @@ void GameEngine::OnIdle() {
     finishGame();
   } else {
     gameTick();
+    advanceMoveClock();
     Redraw();
     frameTimer.waitFor(framePeriodMs);
   }
@@ -107,6 +108,7 @@ void GameEngine::leaveStartScreen() {
   if (startRequested || runsLeft > 1) {
     startRequested = false;
     startScreen = false;
+    beginGame();
   }
 }
 
