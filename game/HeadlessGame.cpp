@@ -40,12 +40,6 @@ class DrivenChomper : public MyChomper {
   int builtin = 0;
 };
 
-bool GameOutcome::operator==(const GameOutcome& o) const {
-  return seed == o.seed && won == o.won && lost == o.lost && unended == o.unended &&
-         score == o.score && moves == o.moves && dots == o.dots && pills == o.pills &&
-         fruits == o.fruits && ghosts == o.ghosts && caughtBy == o.caughtBy && foodLeft == o.foodLeft;
-}
-
 HeadlessGame::HeadlessGame() : chomperPlayer(std::make_unique<DrivenChomper>()) {
   configure(HeadlessSettings{});
 }
