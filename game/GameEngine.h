@@ -9,6 +9,7 @@
 // (results file) and GameEngineDrawing.cpp (the picture).
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "game/FrameTimer.h"
@@ -34,7 +35,7 @@ enum GameKey {
 
 class GameEngine : public gxbase::GLWindow {
  public:
-  // Clears the game state (food, ghost pointers, countdowns); no native window.
+  // No native window; the game state is left as it is (resetGameState clears it).
   GameEngine();
   // Deletes the ghosts this engine created, never the chomper.
   ~GameEngine() override;
@@ -60,9 +61,14 @@ class GameEngine : public gxbase::GLWindow {
   void setConfigDefaults();
   // Applies one non-negative value to the key it names; false for an unknown key.
   bool applyConfigValue(const std::string& key, int value);
+  // True when the configuration file knows `key`.
+  static bool isConfigKey(const std::string& key);
 
-  // Rules of one move.
+  // Rules of one move. gameTick is moveGhosts followed by moveChomper; the
+  // headless driver stops between the two where the chomper decides.
   void gameTick();
+  void moveGhosts();
+  void moveChomper();         // steering, eating and moving, then the rules
   void applyKeys(int mask);           // remembered arrow -> direction, if open
   int ghostDistance(const Ghost* ghost) const;  // whole pixels to the chomper
   void updateFruit();
@@ -75,6 +81,15 @@ class GameEngine : public gxbase::GLWindow {
   void appendResults();
   bool appendResults(const char* path) const;
   std::string resultsLine() const;
+
+  // Seeded games (GameEngineSeed.cpp). With "seed" S > 0 the k-th game that
+  // leaves the start screen (k = 1, 2, ...) is played with seed S + k - 1.
+  void beginGame();                         // a game leaves the start screen
+  // Reseeds the ghosts' random source, forgets what earlier games left behind
+  // (blue period, remembered arrow, slow-down counts, the player's memory)
+  // and gives the player the move clock in place of the wall clock.
+  void startSeededGame(unsigned gameSeed);
+  void advanceMoveClock();                  // after every move of a seeded game
 
   // Drawing.
   void drawMaze();
@@ -110,6 +125,10 @@ class GameEngine : public gxbase::GLWindow {
   int runsLeft = 0;        // 1: interactive; N + 1 for N unattended runs
   int dataTimeoutMs = 0;
   FrameTimer frameTimer;
+  int seed = 0;               // "seed"; 0: time-seeded games, wall clock
+  int gamesStarted = 0;       // games of this run that left the start screen
+  bool seededGame = false;    // the current game was started by startSeededGame
+  std::uint32_t moveClockMs = 0;  // the player's clock in a seeded game
 
  private:
   void steerChomper();

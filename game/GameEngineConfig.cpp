@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 namespace {
 
@@ -58,6 +58,7 @@ const ConfigKey CONFIG_KEYS[] = {
     {"orange_ghost_slow_down_factor", [](GameEngine& e, int v) { e.orangeSlowdown = limit(v, 1, 5); }},
     {"turquoise_ghost_slow_down_factor",
      [](GameEngine& e, int v) { e.turquoiseSlowdown = limit(v, 1, 5); }},
+    {"seed", [](GameEngine& e, int v) { e.seed = v; }},
 };
 
 }  // namespace
@@ -91,6 +92,13 @@ bool GameEngine::applyConfigValue(const std::string& key, int value) {
   return false;
 }
 
+bool GameEngine::isConfigKey(const std::string& key) {
+  for (const ConfigKey& entry : CONFIG_KEYS) {
+    if (key == entry.key) return true;
+  }
+  return false;
+}
+
 void GameEngine::setConfigDefaults() {
   runsLeft = 1;
   dataTimeoutMs = 0;
@@ -113,4 +121,5 @@ void GameEngine::setConfigDefaults() {
   fruitValue = 100;
   fps = 5;
   redSlowdown = greenSlowdown = orangeSlowdown = turquoiseSlowdown = 1;
+  seed = 0;
 }

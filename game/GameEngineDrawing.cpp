@@ -6,8 +6,8 @@
 #include "actors/Chomper.h"
 #include "actors/Ghost.h"
 #include "game/GameEngine.h"
-#include "game/GameState.h"
-#include "game/WallOutline.h"
+#include "maze/GameState.h"
+#include "maze/WallOutline.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "actors/Chomper.h"
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 namespace {
 const char* const RESULTS_FILE = "data//gamedata.txt";

@@ -9,8 +9,8 @@
 #include "actors/RedGhost.h"
 #include "actors/TurquoiseGhost.h"
 #include "game/GameEngine.h"
-#include "game/GameState.h"
-#include "game/MazeView.h"
+#include "maze/GameState.h"
+#include "maze/MazeView.h"
 
 namespace {
 // Pause after a game in interactive mode, so the win or lose picture shows.
@@ -97,6 +97,7 @@ void GameEngine::OnIdle() {
     finishGame();
   } else {
     gameTick();
+    advanceMoveClock();
     Redraw();
     frameTimer.waitFor(framePeriodMs);
   }
@@ -107,6 +108,7 @@ void GameEngine::leaveStartScreen() {
   if (startRequested || runsLeft > 1) {
     startRequested = false;
     startScreen = false;
+    beginGame();
   }
 }
 

@@ -12,7 +12,7 @@
 
 #include "actors/CellPos.h"
 #include "actors/Chomper.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 #include "player/MazeNode.h"
 #include "player/OpenList.h"
 
@@ -55,6 +55,10 @@ class MyChomper : public Chomper {
   // Model (PlayerModel.cpp).
   void buildGraph();
   void resetForNewGame();
+  // Forgets everything an earlier game left in the player's memory: the model
+  // goes back to the maze, the blue-period watch, the plan and the searches
+  // are cleared. A seeded game starts with it.
+  void startGame();
   static void rewardFor(MazeNode& node, int code);
 
   // Search (PathSearch.cpp). A* from the searcher's cell to the target cell

@@ -87,6 +87,21 @@ void MyChomper::resetForNewGame() {
   window->resetMaze();
 }
 
+void MyChomper::startGame() {
+  resetForNewGame();
+  // The first decision resets the model again, as in any game.
+  newGameSeen = false;
+  blueSeen = false;
+  blueStartMs = 0;
+  havePlan = false;
+  foodPhaseUsed = false;
+  plan.clear();
+  for (SearchSlot& slot : slots) {
+    slot.open.clear();
+    slot.result.clear();
+  }
+}
+
 void MyChomper::clearGhostWeights() {
   for (MazeNode* node : nodes) {
     node->bonus = 0;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 #include "tests/engine/EngineTestSupport.h"
 
 namespace {

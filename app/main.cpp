@@ -1,7 +1,7 @@
 // The program: the one application object, built before main runs, and the
 // framework's entry, which sends reports to standard output and runs it.
 
-#include "game/MyGame.h"
+#include "app/MyGame.h"
 
 static MyGame game;
 
