@@ -47,14 +47,14 @@ TEST_F(ChomperTest, eatsOnlyOnACentreAndEatingTheLastPieceWins) {
 TEST_F(ChomperTest, arrivingOnADotDoesNotEatItUntilTheNextUpdate) {
   TestChomper c;
   c.setPosition(51, 30);
-  ASSERT_EQ(cellAt(50, 30), CELL_DOT);
+  ASSERT_EQ(cellAt(2, 1), CELL_DOT);
   EXPECT_TRUE(c.update(maze));
   EXPECT_EQ(c.getX(), 50);
-  EXPECT_EQ(cellAt(50, 30), CELL_DOT);
+  EXPECT_EQ(cellAt(2, 1), CELL_DOT);
   EXPECT_EQ(c.getScore(), 0);
   EXPECT_TRUE(c.update(maze));
   EXPECT_EQ(c.getX(), 49);
-  EXPECT_EQ(cellAt(50, 30), CELL_EMPTY);
+  EXPECT_EQ(cellAt(2, 1), CELL_EMPTY);
   EXPECT_EQ(c.getScore(), 10);
   EXPECT_EQ(foodLeft, 156);
 }
@@ -64,10 +64,10 @@ TEST_F(ChomperTest, pillAddsItsValueAndTurnsTheGhostsBlue) {
   RedGhost red;
   redGhost = &red;
   c.setPosition(30, 110);
-  ASSERT_EQ(cellAt(30, 110), CELL_POWERPILL);
+  ASSERT_EQ(cellAt(1, 5), CELL_POWERPILL);
   c.update(maze);
   EXPECT_EQ(c.getScore(), 50);
-  EXPECT_EQ(cellAt(30, 110), CELL_EMPTY);
+  EXPECT_EQ(cellAt(1, 5), CELL_EMPTY);
   EXPECT_EQ(foodLeft, 156);
   EXPECT_EQ(blueCountdown, 200);
   EXPECT_TRUE(red.isBlue());

@@ -71,32 +71,6 @@ TEST_F(GhostTest, caughtGhostWaitsAtHomeUntilItsCountdownReleasesItStillBlueAndS
   }
 }
 
-TEST_F(GhostTest, pillTurnsEveryPlayingGhostBlueAndSlowAndCountsAsFood) {
-  powerpillSlowdownFactor = 3;
-  nMovesBlueGhosts = 200;
-  RedGhost red;
-  OrangeGhost orange;
-  TurquoiseGhost turquoise;
-  redGhost = &red;
-  orangeGhost = &orange;
-  turquoiseGhost = &turquoise;  // green does not play
-  orange.setActive(false);      // waiting in the house
-  startBlueGhosts();
-  for (Ghost* g : {redGhost, orangeGhost, turquoiseGhost}) {
-    EXPECT_TRUE(g->isBlue()) << g->getKind();
-    EXPECT_EQ(g->getSlowDownFactor(), 3) << g->getKind();
-  }
-  EXPECT_EQ(blueCountdown, 200);
-  EXPECT_EQ(foodLeft, 156);
-
-  blueCountdown = 17;
-  foodLeft = 1;
-  startBlueGhosts();
-  EXPECT_EQ(blueCountdown, 200) << "a second pill restarts the full period";
-  EXPECT_EQ(foodLeft, 0);
-  EXPECT_TRUE(gameWon) << "a pill that is the last food wins";
-}
-
 // (90, 350) is a crossing: a ghost moving up may go left, up or right there.
 // (90, 410) has exits left, down and right; (170, 350) left, up and right.
 enum Mode { ATTACK, SCATTER, BLUE_ATTACK, BLUE_SCATTER };
@@ -182,20 +156,6 @@ TEST_F(GhostTest, slowGhostChoosesAgainOnEveryCallAndKeepsOnlyTheMovingChoice) {
   EXPECT_EQ(g->getDirection(), DIR_LEFT);
   EXPECT_EQ(g->getX(), 89);
   EXPECT_EQ(draws.drawsTaken(), 2);
-}
-
-TEST_F(GhostTest, scatterLeadsIntoTheHouseThroughTheDoorAndOutAgain) {
-  auto g = makeGhost(GREEN);
-  for (int i = 0; i < 39; ++i) g->update(maze);
-  ASSERT_EQ(g->getY(), 270);
-  g->update(maze);
-  EXPECT_EQ(g->getDirection(), DIR_DOWN) << "the target's primary is down, through the door";
-  EXPECT_EQ(g->getY(), 269);
-  for (int i = 0; i < 39; ++i) g->update(maze);
-  ASSERT_EQ(g->getY(), 230) << "the house centre";
-  g->update(maze);
-  EXPECT_EQ(g->getDirection(), DIR_UP);
-  EXPECT_EQ(g->getY(), 231);
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST_F(RunDriverTest, interactiveGameOverPausesFiveSecondsAndWithDataZeroWritesN
   EXPECT_EQ(sleeps, std::vector<int>{5000});
   EXPECT_TRUE(engine->startScreen);
   EXPECT_FALSE(gameWon);
-  EXPECT_FALSE(fileExists("data/gamedata.txt"));
+  EXPECT_FALSE(std::filesystem::exists("data/gamedata.txt"));
 }
 
 TEST_F(RunDriverTest, f1AbandonsTheGameWithoutAResultsLine) {
@@ -70,7 +70,7 @@ TEST_F(RunDriverTest, f1AbandonsTheGameWithoutAResultsLine) {
   EXPECT_EQ(chomp.getX(), 190);
   EXPECT_EQ(foodLeft, 157);
   engine->OnIdle();
-  EXPECT_FALSE(fileExists("data/gamedata.txt"));
+  EXPECT_FALSE(std::filesystem::exists("data/gamedata.txt"));
 }
 
 TEST_F(RunDriverTest, aChomperCaughtByAGhostEndsTheGameAsLost) {

@@ -2,7 +2,6 @@
 // screenshots from ImageMagick's import.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -11,149 +10,103 @@
 #include <sstream>
 #include <string>
 #include <thread>
-#include <vector>
 
-#include "tests/engine/ChildProcess.h"
-#include "tests/engine/EngineTestSupport.h"
-
-namespace fs = std::filesystem;
+#include "tests/support/Process.h"
+#include "tests/support/TempDir.h"
 
 namespace {
-
-const std::string GAME = std::string(CHOMP_BINARY_DIR) + "/chompgame";
 
 struct Pixel {
   int r, g, b;
 };
-
-// A screenshot of one window, top row first.
-struct Screenshot {
-  int width = 0;
-  int height = 0;
-  std::vector<unsigned char> rgb;
-
-  Pixel at(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width || y >= height) return {-1, -1, -1};
-    const size_t i = (static_cast<size_t>(y) * width + x) * 3;
-    return {rgb[i], rgb[i + 1], rgb[i + 2]};
-  }
-  // Pixels of the rectangle for which the test holds.
-  int count(int x0, int y0, int x1, int y1, const std::function<bool(Pixel)>& test) const {
-    int n = 0;
-    for (int y = y0; y <= y1; ++y) {
-      for (int x = x0; x <= x1; ++x) n += test(at(x, y)) ? 1 : 0;
-    }
-    return n;
-  }
-};
-
-// Parses a binary PPM (P6, maximum 255); false when it is not one.
-bool parsePpm(const std::string& data, Screenshot& shot) {
-  std::istringstream in(data);
-  std::string magic;
-  int maxValue = 0;
-  in >> magic >> shot.width >> shot.height >> maxValue;
-  if (magic != "P6" || maxValue != 255 || shot.width <= 0 || shot.height <= 0) return false;
-  in.get();
-  const size_t size = static_cast<size_t>(shot.width) * shot.height * 3;
-  shot.rgb.resize(size);
-  in.read(reinterpret_cast<char*>(shot.rgb.data()), static_cast<std::streamsize>(size));
-  return static_cast<size_t>(in.gcount()) == size;
-}
 
 bool isBlue(Pixel p) { return p.r < 40 && p.g < 40 && p.b > 200; }
 bool isPink(Pixel p) { return p.r > 220 && p.g > 160 && p.g < 220 && p.b > 160 && p.b < 220; }
 bool isWhite(Pixel p) { return p.r > 200 && p.g > 200 && p.b > 200; }
 bool isYellow(Pixel p) { return p.r > 200 && p.g > 180 && p.b < 60; }
 
-// World coordinates of the game window (x 0..380, y -20..440, y up) to
-// screenshot pixels (y down).
-int rowOf(int worldY) { return 440 - worldY; }
+// A screenshot of the game window (a binary PPM), top row first; empty when
+// import gave none.
+struct Screenshot {
+  int width = 0, height = 0;
+  std::string rgb;
+
+  explicit Screenshot(const std::string& ppm) {
+    std::istringstream in(ppm);
+    std::string magic;
+    in >> magic >> width >> height;
+    const size_t size = size_t(std::max(width, 0)) * std::max(height, 0) * 3;
+    if (magic == "P6" && ppm.size() > size) rgb = ppm.substr(ppm.size() - size);
+  }
+  // Pixels for which the test holds in a rectangle of world coordinates
+  // (x 0..379, y -20..439, y up).
+  int count(int x0, int y0, int x1, int y1, const std::function<bool(Pixel)>& test) const {
+    int n = 0;
+    for (int y = y0; y <= y1 && !rgb.empty(); ++y) {
+      for (int x = x0; x <= x1; ++x) {
+        const size_t i = (size_t(439 - y) * width + x) * 3;
+        n += test({uint8_t(rgb[i]), uint8_t(rgb[i + 1]), uint8_t(rgb[i + 2])}) ? 1 : 0;
+      }
+    }
+    return n;
+  }
+};
 
 class X11Test : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const char* tool : {"Xvfb", "xdotool", "import"}) {
-      if (findProgram(tool).empty()) GTEST_SKIP() << tool << " is not installed";
+      if (!installed(tool)) GTEST_SKIP() << tool << " is not installed";
     }
-    ASSERT_TRUE(fs::exists(GAME)) << GAME;
-    startServer();
-    fs::create_directory("data");
-    for (const auto& entry : fs::directory_iterator(std::string(CHOMP_SOURCE_DIR) + "/data")) {
-      if (entry.path().extension() == ".tga") fs::copy_file(entry.path(), "data" / entry.path().filename());
-    }
-  }
-
-  // Xvfb writes its display number to the pipe once it accepts clients.
-  void startServer() {
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    server = std::make_unique<ChildProcess>(ChildProcess::Options{
-        {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
-        {},
-        "",
-        "",
-        true});
-    close(fds[1]);
-    char buffer[16] = {};
-    const ssize_t n = read(fds[0], buffer, sizeof buffer - 1);
-    close(fds[0]);
-    ASSERT_GT(n, 0) << "Xvfb did not start";
-    display = ":" + std::to_string(std::stoi(buffer));
+    ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+    std::filesystem::create_directory("data");
+    copyShippedSprites("data");
   }
 
   void startGame(const std::string& config) {
     writeFile("data/config.txt", config);
     game = std::make_unique<ChildProcess>(ChildProcess::Options{
-        {GAME}, {{"DISPLAY", display}, {"SDL_VIDEODRIVER", "x11"}}, dir.path(), dir.path() + "/output.txt", true});
+        {std::string(CHOMP_BINARY_DIR) + "/chompgame"},
+        {{"DISPLAY", server.display()}, {"SDL_VIDEODRIVER", "x11"}}, dir.path(), "output.txt"});
     ASSERT_TRUE(waitUntil([&] { return !(window = gameWindow()).empty(); })) << readFile("output.txt");
     // Screenshots come from the screen: keep the analysis window off the game window.
     x({"xdotool", "windowmove", "--sync", window, "0", "0"});
   }
 
-  std::string x(const std::vector<std::string>& args) { return captureOutput(args, {{"DISPLAY", display}}); }
+  std::string x(const std::vector<std::string>& args) {
+    return runProgram(args, {{"DISPLAY", server.display()}}).output;
+  }
 
-  // The game window: of the program's two windows titled "OpenGL", the one
-  // not placed at (600, 200), where the analysis window goes.
+  // Of the program's two windows titled "OpenGL", the one not placed at
+  // (600, 200), where the analysis window goes.
   std::string gameWindow() {
     std::istringstream ids(x({"xdotool", "search", "--onlyvisible", "--name", "^OpenGL$"}));
     std::vector<std::string> windows;
     for (std::string id; ids >> id;) windows.push_back(id);
-    if (windows.size() < 2) return "";
     for (const std::string& id : windows) {
-      const std::string geometry = x({"xdotool", "getwindowgeometry", "--shell", id});
-      if (geometry.find("X=600\n") == std::string::npos) return id;
+      if (windows.size() == 2 && x({"xdotool", "getwindowgeometry", "--shell", id}).find("X=600\n") == std::string::npos)
+        return id;
     }
     return "";
   }
 
   // Never asks import for a window that is gone: it would wait for a click.
-  bool screenshot(Screenshot& shot) {
-    if (!game->running()) return false;
-    return parsePpm(x({"import", "-window", window, "-depth", "8", "ppm:-"}), shot);
+  Screenshot screenshot() {
+    return Screenshot(game->running() ? x({"import", "-window", window, "-depth", "8", "ppm:-"}) : "");
   }
 
   // Polls (the program runs on its own) until the condition holds; false after 30 s.
   static bool waitUntil(const std::function<bool()>& condition) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (std::chrono::steady_clock::now() < deadline) {
-      if (condition()) return true;
+    while (!condition()) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
-    return false;
+    return true;
   }
 
-  bool startScreenShows() {
-    Screenshot shot;
-    // The start image: 300 x 80, bottom edge at y 80, centred; its frame is yellow.
-    return screenshot(shot) && shot.count(40, rowOf(160), 339, rowOf(80) - 1, isYellow) > 500;
-  }
-
-  bool playing() {
-    Screenshot shot;
-    return screenshot(shot) && shot.count(0, 0, 379, 459, isBlue) > 500 &&
-           shot.count(40, rowOf(160), 339, rowOf(80) - 1, isYellow) < 50;
-  }
+  // The start image: 300 x 80, bottom edge at y 80, centred; its frame is yellow.
+  bool startScreenShows() { return screenshot().count(40, 80, 339, 159, isYellow) > 500; }
 
   void key(const std::string& name) {
     x({"xdotool", "windowfocus", "--sync", window});
@@ -161,9 +114,8 @@ class X11Test : public ::testing::Test {
   }
 
   TempDir dir;
-  std::unique_ptr<ChildProcess> server;
+  XServer server;
   std::unique_ptr<ChildProcess> game;
-  std::string display;
   std::string window;
 };
 
@@ -175,25 +127,24 @@ TEST_F(X11Test, blankStartsAGameShowingWallsDoorAndScoreLineAndF1AbandonsItWitho
   startGame(KEYBOARD_CONFIG);
   ASSERT_TRUE(waitUntil([&] { return startScreenShows(); }));
   key("space");
-  ASSERT_TRUE(waitUntil([&] { return playing(); })) << "the start key did not start a game";
-  Screenshot shot;
-  ASSERT_TRUE(screenshot(shot));
+  ASSERT_TRUE(waitUntil([&] { return !startScreenShows(); })) << "the start key did not start a game";
+  const Screenshot shot = screenshot();
   EXPECT_EQ(shot.width, 380);
   EXPECT_EQ(shot.height, 460);
   // Outer walls along the cell centres: bottom y 10, top y 430, left x 10.
-  EXPECT_GT(shot.count(100, rowOf(12), 280, rowOf(8), isBlue), 100);
-  EXPECT_GT(shot.count(100, rowOf(432), 280, rowOf(428), isBlue), 100);
-  EXPECT_GT(shot.count(8, rowOf(120), 12, rowOf(20), isBlue), 100);
+  EXPECT_GT(shot.count(100, 8, 280, 12, isBlue), 100);
+  EXPECT_GT(shot.count(100, 428, 280, 432, isBlue), 100);
+  EXPECT_GT(shot.count(8, 20, 12, 120, isBlue), 100);
   // The door above the ghost house, (170..210, 250).
-  EXPECT_GT(shot.count(172, rowOf(252), 208, rowOf(248), isPink), 20);
+  EXPECT_GT(shot.count(172, 248, 208, 252, isPink), 20);
   // Nothing blue in the strip below the maze; white text there, left and right.
-  EXPECT_EQ(shot.count(0, rowOf(-2), 379, 459, isBlue), 0);
-  EXPECT_GT(shot.count(5, rowOf(0), 140, 459, isWhite), 20);
-  EXPECT_GT(shot.count(150, rowOf(0), 379, 459, isWhite), 20);
+  EXPECT_EQ(shot.count(0, -20, 379, -2, isBlue), 0);
+  EXPECT_GT(shot.count(5, -20, 140, 0, isWhite), 20);
+  EXPECT_GT(shot.count(150, -20, 379, 0, isWhite), 20);
   key("F1");
   ASSERT_TRUE(waitUntil([&] { return startScreenShows(); })) << "F1 did not abandon the game";
   EXPECT_TRUE(game->running());
-  EXPECT_FALSE(fileExists("data/gamedata.txt"));
+  EXPECT_FALSE(std::filesystem::exists("data/gamedata.txt"));
 }
 
 }  // namespace

@@ -18,20 +18,6 @@ int count(const int* grid, int code) {
   return static_cast<int>(std::count(grid, grid + MAZE_CELLS, code));
 }
 
-TEST_F(GameStateTest, resetPutsBackProgramStartValues) {
-  int dummy = 0;
-  setChomper(reinterpret_cast<Chomper*>(&dummy));
-  redGhost = turquoiseGhost = reinterpret_cast<Ghost*>(&dummy);
-  std::fill(maze, maze + MAZE_CELLS, CELL_DOT);
-  gameWon = fruitShown = attackMode = true;
-  foodLeft = blueCountdown = nMovesBlueGhosts = fruitValue = 7;
-  resetGameState();
-  EXPECT_TRUE(!chomper && !redGhost && !turquoiseGhost);
-  EXPECT_EQ(count(maze, 0), MAZE_CELLS);
-  EXPECT_FALSE(gameWon || fruitShown || attackMode);
-  EXPECT_EQ(foodLeft + blueCountdown + nMovesBlueGhosts + fruitValue, 0);
-}
-
 TEST_F(GameStateTest, levelCopiedIntoTheLiveMazeHolds157PiecesOfFood) {
   EXPECT_EQ(count(mazeTemplate, CELL_DOT), 153);
   EXPECT_EQ(count(mazeTemplate, CELL_POWERPILL), 4);

@@ -10,7 +10,7 @@
 #include "TestFiles.h"
 #include "gxbase/BgraSupport.h"
 #include "gxbase/Image.h"
-#include "gxbase/TestContext.h"
+#include "tests/support/GlContext.h"
 
 using gxbase::Image;
 using imagetest::Bytes;
@@ -64,11 +64,11 @@ Image ThreeByTwo(gxbase::PixelFormat format, int padding) {
 
 class ImageDraw : public testing::Test {
  protected:
-  static void SetUpTestSuite() { context = std::make_unique<gxbase::OffscreenContext>(kSize, kSize); }
+  static void SetUpTestSuite() { context = std::make_unique<OffscreenContext>(kSize, kSize); }
   static void TearDownTestSuite() { context.reset(); }
 
   void SetUp() override {
-    ASSERT_TRUE(context->IsReady()) << context->Error();
+    ASSERT_TRUE(context->ready()) << context->error();
     gxbase::OverrideBgraSupport(-1);
     SetUnpackState(kGlDefaults);
     glClearColor(0, 0, 0, 1);
@@ -77,10 +77,7 @@ class ImageDraw : public testing::Test {
   void TearDown() override { gxbase::OverrideBgraSupport(-1); }
 
   // Colour of the buffer pixel at (x, y), y counted from the bottom.
-  static Bytes PixelAt(int x, int y) {
-    const std::vector<unsigned char> rgba = context->ReadPixels(x, y, 1, 1);
-    return {rgba[0], rgba[1], rgba[2]};
-  }
+  static Bytes PixelAt(int x, int y) { return readPixels(x, y, 1, 1); }
 
   // Draws at (x, y) and checks the 3 x 2 picture landed there upright.
   static void ExpectThreeByTwoAt(int x, int y) {
@@ -95,10 +92,10 @@ class ImageDraw : public testing::Test {
     EXPECT_EQ(PixelAt(x - 1, y), kBlack);      // nothing left of it
   }
 
-  static std::unique_ptr<gxbase::OffscreenContext> context;
+  static std::unique_ptr<OffscreenContext> context;
 };
 
-std::unique_ptr<gxbase::OffscreenContext> ImageDraw::context;
+std::unique_ptr<OffscreenContext> ImageDraw::context;
 
 }  // namespace
 

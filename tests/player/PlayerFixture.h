@@ -2,18 +2,16 @@
 // A fresh game state with the level in the live maze and one autonomous
 // player as the game's chomper; ghosts are added on demand.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <memory>
 #include <ostream>
 #include <vector>
 
 #include "actors/Ghost.h"
-#include "maze/GameState.h"
 #include "player/AnalysisGrids.h"
 #include "player/MyChomper.h"
 #include "player/Window.h"
+#include "tests/support/GameFixture.h"
 
 // A ghost with no behaviour of its own; the player only looks at its cell
 // and its blue state.
@@ -38,11 +36,10 @@ inline std::vector<int> valuesOf(const std::vector<MazeNode*>& list, int MazeNod
   return values;
 }
 
-class PlayerFixture : public ::testing::Test {
+class PlayerFixture : public GameFixture {
  protected:
   void SetUp() override {
-    resetGameState();
-    std::copy(mazeTemplate, mazeTemplate + MAZE_CELLS, maze);
+    GameFixture::SetUp();
     std::copy(analysisMazeTemplate, analysisMazeTemplate + MAZE_CELLS, analysisMaze);
     std::fill(ghostOverlay, ghostOverlay + MAZE_CELLS, 0);
     std::fill(chomperOverlay, chomperOverlay + MAZE_CELLS, 0);
@@ -52,7 +49,7 @@ class PlayerFixture : public ::testing::Test {
   }
 
   void TearDown() override {
-    resetGameState();
+    GameFixture::TearDown();
     ghosts.clear();
   }
 
