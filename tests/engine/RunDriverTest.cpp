@@ -59,6 +59,23 @@ TEST_F(RunDriverTest, interactiveGameOverPausesFiveSecondsAndWithDataZeroWritesN
   EXPECT_FALSE(std::filesystem::exists("data/gamedata.txt"));
 }
 
+TEST_F(RunDriverTest, aStartKeyPressedDuringPlayStartsTheNextGameAtOnceUnlessAnotherKeyFollows) {
+  startGame("");
+  engine->OnKeyboard(KEY_START, true);
+  engine->OnIdle();
+  for (bool anotherKey : {false, true}) {
+    engine->OnKeyboard(KEY_START, true);  // during play: nothing visible
+    if (anotherKey) engine->OnKeyboard(KEY_LEFT, true);
+    engine->OnIdle();
+    EXPECT_FALSE(engine->startScreen);
+    engine->gameLost = true;
+    engine->OnIdle();
+    EXPECT_TRUE(engine->startScreen);
+    engine->OnIdle();
+    EXPECT_EQ(engine->startScreen, anotherKey);
+  }
+}
+
 TEST_F(RunDriverTest, f1AbandonsTheGameWithoutAResultsLine) {
   std::filesystem::create_directory("data");
   startGame("data 1\n");

@@ -74,6 +74,14 @@ TEST_F(MoveDecision, redGhostInTheHouseKeepsFourCellsOfItsPathAndTheWindowShowsA
   EXPECT_EQ(player->getWindow()->ghostCellShown(1), CellPos(9, 11));
 }
 
+TEST_F(MoveDecision, aHuntingGhostOnTheBestRouteTurnsTheChomperAway) {
+  addGhost(redGhost, 6, 8);  // on the way to (6, 5), facing the chomper
+  player->decide();
+  EXPECT_EQ(player->getDirection(), DIR_RIGHT);  // without the ghost: left
+  const std::vector<CellPos> plan = cellsOf(player->getPlan());
+  EXPECT_EQ(std::count(plan.begin(), plan.end(), CellPos(6, 8)), 0);
+}
+
 TEST_F(MoveDecision, fourGhostsInTheHouseSplitAndTheChomperStillGoesLeft) {
   for (Ghost** slot : {&redGhost, &greenGhost, &orangeGhost, &turquoiseGhost}) {
     addGhost(*slot, 9, 11);
@@ -129,9 +137,7 @@ TEST_F(MoveDecision, withNothingNearbyTheFirstReachableFoodIsTakenThenOnlyBetter
                {{{1, 20}}, -1000, {1, 20}}};  // the first is taken even at a negative score
   for (const auto& c : cases) {
     keepOnlyFood(*player, c.food);
-    if (!c.food.empty()) {
-      player->nodeAtCell(c.food[0].getCol(), c.food[0].getRow())->bonus = c.bonus;
-    }
+    if (!c.food.empty()) player->nodeAtCell(c.food[0].getCol(), c.food[0].getRow())->bonus = c.bonus;
     EXPECT_TRUE(player->planRoute(CellPos(9, 9), 4));
     EXPECT_TRUE(player->usedFoodPhase());
     const auto& plan = player->getPlan();
