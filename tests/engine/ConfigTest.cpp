@@ -62,6 +62,15 @@ TEST_F(ConfigTest, missingEmptyAndUnreadableFilesLeaveEveryDefault) {
   EXPECT_EQ(engine.fps, 40);
 }
 
+TEST_F(ConfigTest, singleSettingsApplyAfterTheFileWithItsLimits) {
+  writeFile("other.txt", "fps 40\nruns 4\n");
+  engine.configSource = ConfigSource{"other.txt", {{"runs", 0}, {"n_moves_blue_ghosts", 25}, {"runs", 2}}};
+  engine.readConfig();
+  EXPECT_EQ(engine.fps, 40);
+  EXPECT_EQ(engine.runsLeft, 3);
+  EXPECT_EQ(nMovesBlueGhosts, 100);
+}
+
 TEST_F(ConfigTest, everyRangedValueIsLimitedToItsRange) {
   const struct { const char* key; Setting at; int low, high; } keys[] = {
       {"n_moves_blue_ghosts", BLUE, 100, 1000},           {"n_moves_ghost_appears", APPEARS, 50, 500},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -11,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "maze/GameState.h"
 #include "tests/support/Process.h"
 #include "tests/support/TempDir.h"
 
@@ -24,9 +26,14 @@ bool isBlue(Pixel p) { return p.r < 40 && p.g < 40 && p.b > 200; }
 bool isPink(Pixel p) { return p.r > 220 && p.g > 160 && p.g < 220 && p.b > 160 && p.b < 220; }
 bool isWhite(Pixel p) { return p.r > 200 && p.g > 200 && p.b > 200; }
 bool isYellow(Pixel p) { return p.r > 200 && p.g > 180 && p.b < 60; }
+bool isGrey(Pixel p) { return p.r > 60 && p.r < 100 && p.g == p.r && p.b == p.r; }
 
-// A screenshot of the game window (a binary PPM), top row first; empty when
-// import gave none.
+// Two positions a sprite's outline cannot tell apart.
+bool near(std::pair<int, int> a, std::pair<int, int> b) {
+  return std::abs(a.first - b.first) <= 2 && std::abs(a.second - b.second) <= 2;
+}
+
+// A screenshot of a 380 x 460 window (a binary PPM); empty when import gave none.
 struct Screenshot {
   int width = 0, height = 0;
   std::string rgb;
@@ -38,15 +45,16 @@ struct Screenshot {
     const size_t size = size_t(std::max(width, 0)) * std::max(height, 0) * 3;
     if (magic == "P6" && ppm.size() > size) rgb = ppm.substr(ppm.size() - size);
   }
-  // Pixels for which the test holds in a rectangle of world coordinates
-  // (x 0..379, y -20..439, y up).
+  // The pixel at world coordinates (x 0..379, y -20..439, y up).
+  Pixel at(int x, int y) const {
+    const size_t i = (size_t(439 - y) * width + x) * 3;
+    return {uint8_t(rgb[i]), uint8_t(rgb[i + 1]), uint8_t(rgb[i + 2])};
+  }
+  // Pixels for which the test holds in a rectangle of world coordinates.
   int count(int x0, int y0, int x1, int y1, const std::function<bool(Pixel)>& test) const {
     int n = 0;
     for (int y = y0; y <= y1 && !rgb.empty(); ++y) {
-      for (int x = x0; x <= x1; ++x) {
-        const size_t i = (size_t(439 - y) * width + x) * 3;
-        n += test({uint8_t(rgb[i]), uint8_t(rgb[i + 1]), uint8_t(rgb[i + 2])}) ? 1 : 0;
-      }
+      for (int x = x0; x <= x1; ++x) n += test(at(x, y)) ? 1 : 0;
     }
     return n;
   }
@@ -58,46 +66,47 @@ class X11Test : public ::testing::Test {
     for (const char* tool : {"Xvfb", "xdotool", "import"}) {
       if (!installed(tool)) GTEST_SKIP() << tool << " is not installed";
     }
-    ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
     std::filesystem::create_directory("data");
     copyShippedSprites("data");
   }
 
-  void startGame(const std::string& config) {
+  void startGame(const std::string& config, const std::string& screen = "1280x1024") {
+    server = std::make_unique<XServer>(screen);
+    ASSERT_FALSE(server->display().empty()) << "Xvfb did not start";
     writeFile("data/config.txt", config);
     game = std::make_unique<ChildProcess>(ChildProcess::Options{
         {std::string(CHOMP_BINARY_DIR) + "/chompgame"},
-        {{"DISPLAY", server.display()}, {"SDL_VIDEODRIVER", "x11"}}, dir.path(), "output.txt"});
-    ASSERT_TRUE(waitUntil([&] { return !(window = gameWindow()).empty(); })) << readFile("output.txt");
-    // Screenshots come from the screen: keep the analysis window off the game window.
-    x({"xdotool", "windowmove", "--sync", window, "0", "0"});
+        {{"DISPLAY", server->display()}, {"SDL_VIDEODRIVER", "x11"}}, dir.path(), "output.txt"});
+    ASSERT_TRUE(waitUntil([&] { return !(window = windowWhere(false)).empty(); })) << readFile("output.txt");
   }
 
   std::string x(const std::vector<std::string>& args) {
-    return runProgram(args, {{"DISPLAY", server.display()}}).output;
+    return runProgram(args, {{"DISPLAY", server->display()}}).output;
   }
+  std::string geometry(const std::string& id) { return x({"xdotool", "getwindowgeometry", "--shell", id}); }
 
-  // Of the program's two windows titled "OpenGL", the one not placed at
-  // (600, 200), where the analysis window goes.
-  std::string gameWindow() {
+  // Of the program's two windows titled "OpenGL", the analysis window is the
+  // one placed at (600, 200).
+  std::string windowWhere(bool atAnalysisPlace) {
     std::istringstream ids(x({"xdotool", "search", "--onlyvisible", "--name", "^OpenGL$"}));
     std::vector<std::string> windows;
     for (std::string id; ids >> id;) windows.push_back(id);
     for (const std::string& id : windows) {
-      if (windows.size() == 2 && x({"xdotool", "getwindowgeometry", "--shell", id}).find("X=600\n") == std::string::npos)
+      if (windows.size() == 2 && (geometry(id).find("X=600\nY=200\n") != std::string::npos) == atAnalysisPlace)
         return id;
     }
     return "";
   }
 
   // Never asks import for a window that is gone: it would wait for a click.
-  Screenshot screenshot() {
-    return Screenshot(game->running() ? x({"import", "-window", window, "-depth", "8", "ppm:-"}) : "");
+  Screenshot screenshot(const std::string& id = "") {
+    return Screenshot(game->running() ? x({"import", "-window", id.empty() ? window : id, "-depth", "8", "ppm:-"})
+                                      : "");
   }
 
-  // Polls (the program runs on its own) until the condition holds; false after 30 s.
-  static bool waitUntil(const std::function<bool()>& condition) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  // Polls (the program runs on its own) until the condition holds; false after the limit.
+  static bool waitUntil(const std::function<bool()>& condition, int limitMs = 30000) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
     while (!condition()) {
       if (std::chrono::steady_clock::now() > deadline) return false;
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -112,20 +121,89 @@ class X11Test : public ::testing::Test {
     return shot.count(0, -20, 379, 439, isBlue) > 500 && shot.count(40, 80, 339, 159, isYellow) < 50;
   }
 
+  // Centre of the chomper's yellow sprite above the start image's place; (-1, -1) when there is none.
+  std::pair<int, int> chomperAt() {
+    const Screenshot shot = screenshot();
+    int left = 380, right = -1, low = 440, high = -1;
+    for (int y = 160; y < 440 && !shot.rgb.empty(); ++y) {
+      for (int x = 0; x < 380; ++x) {
+        if (!isYellow(shot.at(x, y))) continue;
+        left = std::min(left, x), right = std::max(right, x), low = std::min(low, y), high = std::max(high, y);
+      }
+    }
+    if (right < 0) return {-1, -1};
+    return {(left + right + 1) / 2, (low + high + 2) / 2};
+  }
+
   void key(const std::string& name) {
     x({"xdotool", "windowfocus", "--sync", window});
-    x({"xdotool", "key", name});
+    x({"xdotool", "key", "--delay", "0", name});
   }
 
   TempDir dir;
-  XServer server;
+  std::unique_ptr<XServer> server;
   std::unique_ptr<ChildProcess> game;
   std::string window;
 };
 
+const char* const NO_GHOSTS = "red_ghost 0\ngreen_ghost 0\norange_ghost 0\nturquoise_ghost 0\n";
 // Only the keys end a game here: no ghosts, so it can be neither won nor lost quickly.
-const char* const KEYBOARD_CONFIG =
-    "control 0\nruns 0\ndata 1\nfps 60\nred_ghost 0\ngreen_ghost 0\norange_ghost 0\nturquoise_ghost 0\n";
+const std::string KEYBOARD_CONFIG = std::string("control 0\nruns 0\ndata 1\nfps 60\n") + NO_GHOSTS;
+
+TEST_F(X11Test, theWindowsSitSideBySideShowingTheChomperAndAllFoodOnTheStartScreen) {
+  for (const char* screen : {"1280x1024", "1920x1080"}) {
+    startGame("", screen);
+    ASSERT_TRUE(waitUntil([&] { return startScreenShows(); })) << screen;
+    const std::string analysis = windowWhere(true);
+    // Placed by the system's cascade, near the top-left, left of (600, 200).
+    EXPECT_NE(geometry(window).find("X=40\nY=40\nWIDTH=380\nHEIGHT=460\n"), std::string::npos) << geometry(window);
+    EXPECT_NE(geometry(analysis).find("WIDTH=380\nHEIGHT=460\n"), std::string::npos) << geometry(analysis);
+    EXPECT_TRUE(near(chomperAt(), {190, 190})) << screen;
+    // Every food cell of the level shows its mark: 153 grey dots, 4 yellow pills.
+    const Screenshot shot = screenshot(analysis);
+    int dots = 0, pills = 0;
+    for (int i = 0; i < MAZE_CELLS; ++i) {
+      const int x = 20 * (i % MAZE_COLS) + 10, y = 430 - 20 * (i / MAZE_COLS);
+      dots += mazeTemplate[i] == CELL_DOT && shot.count(x - 4, y - 4, x + 4, y + 4, isGrey) > 8;
+      pills += mazeTemplate[i] == CELL_POWERPILL && shot.count(x - 7, y - 7, x + 7, y + 7, isYellow) > 20;
+    }
+    EXPECT_EQ(dots, 153) << screen;
+    EXPECT_EQ(pills, 4) << screen;
+    game.reset();
+  }
+}
+
+TEST_F(X11Test, theNumberPadSteersAndAPeriodForgetsTheRememberedArrow) {
+  startGame(std::string("control 0\nruns 0\nfps 10\n") + NO_GHOSTS);
+  ASSERT_TRUE(waitUntil([&] { return startScreenShows(); }));
+  key("space");
+  ASSERT_TRUE(waitUntil([&] { return playing(); }));
+  key("Right");
+  ASSERT_TRUE(waitUntil([&] { return chomperAt().first > 200; }));
+  key("KP_Left");  // Num Lock is off
+  ASSERT_TRUE(waitUntil([&] { return chomperAt().first < 180; })) << "KP_Left did not turn the chomper";
+  // Down is open at the corridor's left end (130, 190); the period forgets it.
+  key("Down");
+  key("period");
+  std::pair<int, int> last{-1, -1};
+  int still = 0;
+  ASSERT_TRUE(waitUntil([&] {
+    const std::pair<int, int> now = chomperAt();
+    still = near(now, last) ? still + 1 : 0;
+    last = now;
+    return still == 3;
+  }));
+  EXPECT_TRUE(near(last, {130, 190})) << last.first << ", " << last.second;
+}
+
+TEST_F(X11Test, aLostDisplayEndsTheProgramWithinTwoSecondsSayingSo) {
+  startGame(KEYBOARD_CONFIG);
+  ASSERT_TRUE(waitUntil([&] { return startScreenShows(); }));
+  server->stop();
+  EXPECT_TRUE(waitUntil([&] { return !game->running(); }, 2000));
+  EXPECT_NE(game->wait(), 0);
+  EXPECT_EQ(linesOf(readFile("output.txt")), std::vector<std::string>{"chompgame: display connection lost"});
+}
 
 TEST_F(X11Test, blankStartsAGameShowingWallsDoorAndScoreLineAndF1AbandonsItWithoutAResultsLine) {
   startGame(KEYBOARD_CONFIG);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "tests/support/TempDir.h"
 
@@ -86,12 +87,12 @@ bool installed(const std::string& program) {
   return runProgram({"sh", "-c", "command -v " + program}).status == 0;
 }
 
-XServer::XServer() {
+XServer::XServer(const std::string& screen) {
   int fds[2];
   if (pipe(fds) != 0) return;
   // Xvfb writes its display number to the pipe once it accepts clients.
   server = std::make_unique<ChildProcess>(ChildProcess::Options{
-      {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}});
+      {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen + "x24", "-nolisten", "tcp"}});
   close(fds[1]);
   std::string number;
   char c = 0;
@@ -101,9 +102,11 @@ XServer::XServer() {
 }
 
 std::unique_ptr<ChildProcess> startGame(const std::string& workDir, int timeoutSeconds,
-                                        const std::string& outputFile) {
+                                        const std::string& outputFile, const std::vector<std::string>& args) {
+  std::vector<std::string> command = {"timeout", std::to_string(timeoutSeconds), std::string(CHOMP_BINARY_DIR) + "/chompgame"};
+  command.insert(command.end(), args.begin(), args.end());
   return std::make_unique<ChildProcess>(ChildProcess::Options{
-      {"timeout", std::to_string(timeoutSeconds), std::string(CHOMP_BINARY_DIR) + "/chompgame"},
+      command,
       {{"SDL_VIDEODRIVER", "offscreen"}, {"SDL_AUDIODRIVER", "dummy"}},
       workDir,
       outputFile});
@@ -113,4 +116,11 @@ void copyShippedSprites(const std::string& folder) {
   for (const auto& entry : fs::directory_iterator(std::string(CHOMP_SOURCE_DIR) + "/data")) {
     if (entry.path().extension() == ".tga") fs::copy_file(entry.path(), folder / entry.path().filename());
   }
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
 }

@@ -46,21 +46,25 @@ RunResult runProgram(const std::vector<std::string>& args, const Environment& en
 
 bool installed(const std::string& program);
 
-// Xvfb on a display number it picks; ended with the object. display() is ""
-// when the server could not start.
+// Xvfb with one screen of the size ("1280x1024") on a display number it
+// picks; ended with the object or by stop(). display() is "" when the
+// server could not start.
 class XServer {
  public:
-  XServer();
+  explicit XServer(const std::string& screen = "1280x1024");
   const std::string& display() const { return name; }
+  void stop() { server.reset(); }
 
  private:
   std::unique_ptr<ChildProcess> server;
   std::string name;
 };
 
-// The game program built beside the tests, run offscreen in workDir under
-// `timeout`, standard output and errors going to outputFile.
+// The game program built beside the tests with its arguments, run offscreen
+// in workDir under `timeout`, standard output and errors going to outputFile.
 std::unique_ptr<ChildProcess> startGame(const std::string& workDir, int timeoutSeconds,
-                                        const std::string& outputFile);
+                                        const std::string& outputFile, const std::vector<std::string>& args = {});
+// The lines of a text, without their line breaks.
+std::vector<std::string> linesOf(const std::string& text);
 // Copies the shipped sprites (data/*.tga of the source tree) into a folder.
 void copyShippedSprites(const std::string& folder);
