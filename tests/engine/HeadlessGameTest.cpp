@@ -76,10 +76,7 @@ GameOutcome outcome(bool won, bool unended, int score, long long moves) {
 }
 
 TEST(OutcomeSummaryTest, figuresOfAListOfGames) {
-  struct Row {
-    std::vector<GameOutcome> games;
-    OutcomeSummary expected;
-  };
+  struct Row { std::vector<GameOutcome> games; OutcomeSummary expected; };
   const Row rows[] = {
       {{}, {}},
       {{outcome(true, false, 7, 9)}, {1, 100, 20.654931, 100, 7, 7, 7, 7, 9, 0}},

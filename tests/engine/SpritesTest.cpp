@@ -21,11 +21,7 @@ std::vector<unsigned char> fileBytes(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct ShippedSprite {
-  std::string name;
-  int width;
-  int height;
-};
+struct ShippedSprite { std::string name; int width; int height; };
 
 std::vector<ShippedSprite> shippedSprites() {
   std::vector<ShippedSprite> sprites = {{"dot.tga", 4, 4},      {"powerpill.tga", 10, 10},

@@ -18,9 +18,7 @@
 
 namespace {
 
-struct Pixel {
-  int r, g, b;
-};
+struct Pixel { int r, g, b; };
 
 bool isBlue(Pixel p) { return p.r < 40 && p.g < 40 && p.b > 200; }
 bool isPink(Pixel p) { return p.r > 220 && p.g > 160 && p.g < 220 && p.b > 160 && p.b < 220; }

@@ -11,8 +11,7 @@
 #include "JournalWindow.h"
 #include "gxbase/Main.h"
 
-using fwtest::Journal;
-using fwtest::JournalWindow;
+using namespace fwtest;
 using gxbase::Main;
 
 namespace {

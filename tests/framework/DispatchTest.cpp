@@ -7,8 +7,7 @@
 #include "JournalWindow.h"
 #include "gxbase/Platform.h"
 
-using fwtest::Journal;
-using fwtest::JournalWindow;
+using namespace fwtest;
 
 namespace {
 

@@ -5,8 +5,7 @@
 #include "JournalWindow.h"
 #include "gxbase/ContextStack.h"
 
-using fwtest::Journal;
-using fwtest::JournalWindow;
+using namespace fwtest;
 using gxbase::ContextStack;
 using gxbase::GLWindow;
 

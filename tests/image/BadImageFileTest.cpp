@@ -17,22 +17,13 @@
 
 using gxbase::Image;
 using gxbase::ImageData;
-using imagetest::BmpFile;
-using imagetest::Bmp;
-using imagetest::BmpLayout;
-using imagetest::Bytes;
-using imagetest::Targa;
-using imagetest::TargaFile;
-using imagetest::TargaLayout;
+using namespace imagetest;
 
 namespace {
 
 using Reader = bool (*)(ImageData&, const char*);
 
-struct NamedReader {
-  const char* name;
-  Reader read;
-};
+struct NamedReader { const char* name; Reader read; };
 
 const NamedReader kReaders[] = {{"ownBitmap", gxbase::ReadBmp},
                                 {"systemBitmap", gxbase::ReadSystemBitmap},

@@ -11,11 +11,7 @@
 #include "tests/support/GlContext.h"
 
 using gxbase::Image;
-using imagetest::Bmp;
-using imagetest::BmpFile;
-using imagetest::BmpLayout;
-using imagetest::Bytes;
-using imagetest::RowsOf;
+using namespace imagetest;
 
 namespace {
 

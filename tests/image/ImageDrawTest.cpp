@@ -11,9 +11,7 @@
 #include "tests/support/GlContext.h"
 
 using namespace gxbase;
-using imagetest::Bytes;
-using imagetest::MakeImage;
-using imagetest::RowsOf;
+using namespace imagetest;
 
 namespace {
 

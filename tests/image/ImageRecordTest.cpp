@@ -6,9 +6,7 @@
 #include "gxbase/Image.h"
 
 using namespace gxbase;
-using imagetest::Bytes;
-using imagetest::MakeImage;
-using imagetest::RowsOf;
+using namespace imagetest;
 
 TEST(ImageAllocate, edgeCasesSucceedOrFailButAlwaysLeaveAnEmptyImageAndPaddingEndsEveryRow) {
   const struct { int width, height, padding; PixelFormat format; bool succeeds; } cases[] = {

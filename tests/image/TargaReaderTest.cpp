@@ -9,14 +9,7 @@
 #include "gxbase/TargaReader.h"
 
 using gxbase::Image;
-using imagetest::Bytes;
-using imagetest::Concat;
-using imagetest::LiteralChunk;
-using imagetest::RepeatChunk;
-using imagetest::RowsOf;
-using imagetest::Targa;
-using imagetest::TargaFile;
-using imagetest::TargaLayout;
+using namespace imagetest;
 
 namespace {
 
