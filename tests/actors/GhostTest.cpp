@@ -124,22 +124,6 @@ TEST_F(GhostTest, eachBehaviourChoosesItsOwnWayAtAJunction) {
   }
 }
 
-TEST_F(GhostTest, everyBehaviourTakesTheOnlyOpenDirection) {
-  player.setPosition(30, 410);
-  const std::string behaviours[] = {"wander", "scatter", "red", "green", "orange", "turquoise"};
-  for (double firstDraw : {0.0, 0.6, 0.9}) {
-    for (int b = 0; b < 6; ++b) {
-      SCOPED_TRACE(behaviours[b] + " after a draw of " + std::to_string(firstDraw));
-      ScriptedDraws draws({firstDraw, 0.1, 0.3, 0.6, 0.9});
-      auto g = ghostAt(b < 2 ? RED : b - 1, 50, 30, DIR_RIGHT);
-      ASSERT_EQ(g->openDirections(maze), DIR_RIGHT);
-      EXPECT_TRUE(b == 0 ? g->wander(maze) : b == 1 ? g->scatter(maze) : g->attack(maze));
-      EXPECT_EQ(g->getDirection(), DIR_RIGHT);
-      EXPECT_EQ(g->getX(), 51);
-    }
-  }
-}
-
 TEST_F(GhostTest, slowGhostChoosesAgainOnEveryCallAndKeepsOnlyTheMovingChoice) {
   attackMode = true;
   ScriptedDraws draws({0.2, 0.9});

@@ -82,8 +82,7 @@ TEST(OutcomeSummaryTest, figuresOfAListOfGames) {
       {{outcome(true, false, 7, 9)}, {1, 100, 20.654931, 100, 7, 7, 7, 7, 9, 0}},
       {{outcome(false, false, 50, 100), outcome(true, false, 10, 200), outcome(false, true, 40, 300),
         outcome(true, false, 30, 400), outcome(false, false, 20, 500)},
-       {5, 40, 11.762077, 76.927572, 30, 30, 14, 46, 300, 1}},
-  };
+       {5, 40, 11.762077, 76.927572, 30, 30, 14, 46, 300, 1}}, };
   for (const Row& row : rows) {
     const OutcomeSummary s = summarizeOutcomes(row.games);
     const OutcomeSummary& e = row.expected;

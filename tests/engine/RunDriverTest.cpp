@@ -90,16 +90,6 @@ TEST_F(RunDriverTest, f1AbandonsTheGameWithoutAResultsLine) {
   EXPECT_FALSE(std::filesystem::exists("data/gamedata.txt"));
 }
 
-TEST_F(RunDriverTest, aChomperCaughtByAGhostEndsTheGameAsLost) {
-  startGame("green_ghost 0 orange_ghost 0 turquoise_ghost 0 control 1\n");
-  srand(3);
-  engine->OnKeyboard(KEY_START, true);
-  chomp.setPosition(190, 270);  // waits at the house door for the red ghost
-  for (int i = 0; i < 200 && !gameWon && !engine->gameLost; ++i) engine->OnIdle();
-  EXPECT_TRUE(engine->gameLost);
-  EXPECT_FALSE(gameWon);
-}
-
 TEST_F(RunDriverTest, aLostGameAgainstRedAndTurquoiseIsAppendedByteForByte) {
   startGame("green_ghost 0 orange_ghost 0\n");
   writeFile("gamedata.txt", "1 1 1 1 1 2000\n");

@@ -129,8 +129,7 @@ TEST_F(BadImageFile, bitmapHeadersThatLieAreRefused) {
       {"widthBeyondTheRows", twentyFour, 18, 5},          {"imageSizeTooSmall", twentyFour, 34, 12},
       {"coloursUsed257", eight, 46, 257},                 {"coloursUsedHuge", eight, 46, 0xFFFFFFFFu},
       {"infoSizeHuge", eight, 14, 0xFFFFFFF0u},           {"infoSizeTooSmall", eight, 14, 12},
-      {"infoSizePastTheEnd", eight, 14, 2000},
-  };
+      {"infoSizePastTheEnd", eight, 14, 2000}, };
   for (const auto& lie : lies) {
     Bytes file = lie.good;
     Put32(file, lie.at, lie.value);
