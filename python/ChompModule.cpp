@@ -68,6 +68,8 @@ PYBIND11_MODULE(chomp, m) {
            py::return_value_policy::reference)
       .def("__exit__", [](ChompEnv& env, const py::args&) { env.close(); });
 
+  m.def("summarize", &summarize, "rows"_a,
+        "The summary figures of evaluate's rows (from several processes, say), without the rows.");
   m.def("evaluate", &evaluateFromPython, "policy"_a, "games"_a = 100, "seed"_a = 1,
         "ghosts"_a = py::none(), "config"_a = py::none(), "settings"_a = py::dict(),
         "max_moves"_a = 200000, "env"_a = nullptr,

@@ -53,7 +53,17 @@ py::dict rowOf(const GameOutcome& o, GameEngine& engine) {
   return row;
 }
 
-py::dict summaryOf(const std::vector<GameOutcome>& outcomes, py::list rows) {
+// The fields of a row that the summary reads.
+GameOutcome outcomeOfRow(const py::handle& row) {
+  GameOutcome o;
+  o.won = row["won"].cast<int>() != 0;
+  o.unended = row["unended"].cast<int>() != 0;
+  o.score = row["score"].cast<int>();
+  o.moves = row["moves"].cast<long long>();
+  return o;
+}
+
+py::dict summaryOf(const std::vector<GameOutcome>& outcomes, py::object rows) {
   const OutcomeSummary s = summarizeOutcomes(outcomes);
   py::dict summary;
   summary["games"] = s.games;
@@ -66,11 +76,17 @@ py::dict summaryOf(const std::vector<GameOutcome>& outcomes, py::list rows) {
   summary["score_p90"] = s.scoreP90;
   summary["moves_mean"] = s.movesMean;
   summary["unended"] = s.unended;
-  summary["rows"] = rows;
+  if (!rows.is_none()) summary["rows"] = rows;
   return summary;
 }
 
 }  // namespace
+
+py::dict summarize(const py::iterable& rows) {
+  std::vector<GameOutcome> outcomes;
+  for (const py::handle& row : rows) outcomes.push_back(outcomeOfRow(row));
+  return summaryOf(outcomes, py::none());
+}
 
 std::vector<std::pair<std::string, int>> ghostSettings(const std::string& set) {
   bool on[4] = {set == "all", set == "all", set == "all", set == "all"};

@@ -25,5 +25,9 @@ std::vector<std::pair<std::string, int>> ghostSettings(const std::string& set);
 // point) with the ghosts of `ghosts` (None: the settings' own) and returns
 // the summary figures and "rows". The environment's settings are restored
 // afterwards, even when the policy raises.
+// The summary figures of rows such as evaluate returns (merged from several
+// processes, say): the same figures, without "rows".
+py::dict summarize(const py::iterable& rows);
+
 py::dict evaluate(ChompEnv& env, const py::object& policy, long long games, long long seed,
                   const py::object& ghosts);

@@ -5,7 +5,6 @@
 
 #include <pybind11/numpy.h>
 
-#include <climits>
 #include <cstdint>
 #include <cstring>
 
@@ -84,7 +83,7 @@ int actionFrom(const py::handle& action) {
   const long long number = PyLong_AsLongLongAndOverflow(value.ptr(), &overflow);
   if (overflow != 0 || number < 0 || number > 3) {
     throw py::value_error("action must be 0 left, 1 up, 2 right or 3 down, not " +
-                          std::to_string(overflow != 0 ? LLONG_MAX : number));
+                          (overflow != 0 ? std::string("a number that large") : std::to_string(number)));
   }
   return static_cast<int>(number);
 }
