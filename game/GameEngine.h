@@ -70,8 +70,9 @@ class GameEngine : public gxbase::GLWindow {
   void checkMeetings();
   void updatePhases();
 
-  // Results: one line per finished game. The first form appends to
-  // "data//gamedata.txt"; false when the file cannot be opened.
+  // Results: one line per finished game, appended whole or not at all. The
+  // first form appends to "data//gamedata.txt" and reports a lost line on
+  // standard error; the second is false when the line was not appended.
   void appendResults();
   bool appendResults(const char* path) const;
   std::string resultsLine() const;
@@ -109,6 +110,7 @@ class GameEngine : public gxbase::GLWindow {
   int framePeriodMs = 0;
   int runsLeft = 0;        // 1: interactive; N + 1 for N unattended runs
   int dataTimeoutMs = 0;
+  int linesLost = 0;       // results lines that could not be appended
   FrameTimer frameTimer;
 
  private:

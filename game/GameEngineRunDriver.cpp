@@ -11,6 +11,7 @@
 #include "game/GameEngine.h"
 #include "game/GameState.h"
 #include "game/MazeView.h"
+#include "gxbase/Main.h"
 
 namespace {
 // Pause after a game in interactive mode, so the win or lose picture shows.
@@ -118,8 +119,12 @@ void GameEngine::finishGame() {
   } else {
     frameTimer.waitFor(dataTimeoutMs);
     --runsLeft;
-    // The last unattended run is over: closing the main window ends the program.
-    if (runsLeft == 1) Close();
+    // The last unattended run is over: closing the main window ends the
+    // program, with a failure status when results were lost.
+    if (runsLeft == 1) {
+      if (linesLost > 0) gxbase::Main::Instance().closeExitCode = 1;
+      Close();
+    }
   }
   resetGame();
 }

@@ -40,8 +40,9 @@ class Main {
   Main(const Main&) = delete;
   Main& operator=(const Main&) = delete;
 
-  // The program's life: 0 after the main window was closed, -1 without an
-  // application object, 1 when the main window could not be created.
+  // The program's life: closeExitCode (0 unless set) after the main window
+  // was closed, -1 without an application object, 1 when the main window
+  // could not be created.
   int Run(int argc, char** argv);
   // Dispatches events, paints and idle passes until the quit request;
   // returns the exit code it carries.
@@ -79,6 +80,8 @@ class Main {
   int argc = 0;
   char** argv = nullptr;
   bool console = false;
+  // The exit code the program ends with when its main window is closed.
+  int closeExitCode = 0;
 
  private:
   Main() = default;
