@@ -158,16 +158,16 @@ TEST_F(BadDataTest, theLongestPauseAfterAGameIsHeldNotWrappedAround) {
   EXPECT_EQ(linesOf(readFile("data/gamedata.txt")).size(), 1u);
 }
 
-TEST_F(BadDataTest, aResultsFileThatCannotBeOpenedLosesTheLinesSilently) {
+TEST_F(BadDataTest, aResultsFileThatCannotBeWrittenIsReportedPerGameAndFailsTheSeries) {
   // A folder in place of the file: opening it for appending fails even for
   // the superuser.
   fs::create_directories("data/gamedata.txt");
   copyShippedSprites("data");
   writeFile("data/config.txt", QUICK_SERIES);
-  EXPECT_EQ(runGame(SERIES_LIMIT_S), 0) << output();
-  EXPECT_TRUE(fs::is_directory("data/gamedata.txt"));
+  EXPECT_EQ(runGame(SERIES_LIMIT_S), 1) << output();
   EXPECT_TRUE(fs::is_empty("data/gamedata.txt"));
-  EXPECT_EQ(output(), "");
+  const std::string lost = "Results line lost: data//gamedata.txt: Is a directory\n";
+  EXPECT_EQ(output(), lost + lost);
 }
 
 }  // namespace
