@@ -17,10 +17,16 @@ void lockFile(int fd) {
   }
 }
 
-// True when a non-empty file's last byte is not a line break.
-bool endsMidLine(int fd, off_t size) {
+// True when the regular file at path, size bytes long, does not end in a
+// line break. Read through a descriptor of its own: the appending one is
+// write-only, so that a named pipe without a reader is refused at opening.
+bool endsMidLine(const char* path, off_t size) {
+  if (size == 0) return false;
+  const int fd = open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   char last = '\n';
-  return size > 0 && pread(fd, &last, 1, size - 1) == 1 && last != '\n';
+  const bool read = fd >= 0 && pread(fd, &last, 1, size - 1) == 1;
+  if (fd >= 0) close(fd);
+  return read && last != '\n';
 }
 
 // Writes all of text, continuing after short writes; false with the reason
@@ -37,7 +43,7 @@ bool writeAll(int fd, const std::string& text, std::string& reason, WriteCall wr
   return true;
 }
 
-bool writeLocked(int fd, const std::string& line, std::string& reason, WriteCall write) {
+bool writeLocked(int fd, const char* path, const std::string& line, std::string& reason, WriteCall write) {
   struct stat info;
   if (fstat(fd, &info) != 0) {
     reason = std::strerror(errno);
@@ -46,7 +52,7 @@ bool writeLocked(int fd, const std::string& line, std::string& reason, WriteCall
   // Only a regular file has a size to go back to; elsewhere (a pipe, a
   // device) a cut line cannot be taken back.
   const bool regular = S_ISREG(info.st_mode);
-  const std::string text = regular && endsMidLine(fd, info.st_size) ? "\n" + line : line;
+  const std::string text = regular && endsMidLine(path, info.st_size) ? "\n" + line : line;
   if (writeAll(fd, text, reason, write)) return true;
   if (regular && ftruncate(fd, info.st_size) != 0) reason += "; the cut line stays in the file";
   return false;
@@ -67,7 +73,7 @@ bool appendWholeLine(const char* path, const std::string& line, std::string& rea
   }
   // Where locks are not supported the line is still written.
   lockFile(fd);
-  const bool ok = writeLocked(fd, line, reason, write);
+  const bool ok = writeLocked(fd, path, line, reason, write);
   close(fd);
   return ok;
 }
