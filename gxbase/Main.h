@@ -51,6 +51,11 @@ class Main {
   void Idle();
   // Asks the loop to end with the given exit code once it reaches the request.
   void PostQuit(int exitCode);
+  // Blocks the calling thread for the given milliseconds, but returns as
+  // soon as a close or quit request waits in the queue (where it stays for
+  // the loop to handle), so a pause never holds up a close. False when it
+  // returned early.
+  static bool Pause(int milliseconds);
 
   // Starts, changes or (with 0) stops the application timer; intervals
   // below 10 ms become 10. Returns the interval in force, 0 when stopped.
