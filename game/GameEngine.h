@@ -9,11 +9,13 @@
 // (results file) and GameEngineDrawing.cpp (the picture).
 
 #include <array>
+#include <map>
 #include <string>
 
 #include "game/FrameTimer.h"
 #include "gxbase/GLWindow.h"
 #include "gxbase/Image.h"
+#include "gxbase/ImageFileCache.h"
 
 class Ghost;
 
@@ -119,6 +121,9 @@ class GameEngine : public gxbase::GLWindow {
   void finishGame();
   void drawFood();
   void drawStatusLine();
+
+  // The start, win and lose pictures by file name.
+  std::map<std::string, gxbase::ImageFileCache> screenImages;
 
   // What createGhosts allocated, red, green, orange, turquoise: the
   // destructor deletes exactly these.
