@@ -113,6 +113,7 @@ class GameEngine : public gxbase::GLWindow {
   int runsLeft = 0;        // 1: interactive; N + 1 for N unattended runs
   int dataTimeoutMs = 0;
   int linesLost = 0;       // results lines that could not be appended
+  bool startKeyWarned = false;  // told once that no start key can come
   FrameTimer frameTimer;
 
  private:

@@ -2,6 +2,7 @@
 // idle call, game over with results, pause and the next game.
 
 #include <algorithm>
+#include <cstdio>
 
 #include "actors/Chomper.h"
 #include "actors/GreenGhost.h"
@@ -108,6 +109,11 @@ void GameEngine::leaveStartScreen() {
   if (startRequested || runsLeft > 1) {
     startRequested = false;
     startScreen = false;
+  } else if (!startKeyWarned && !gxbase::Main::HasKeyboard()) {
+    // Otherwise a headless run whose config was not read waits for ever, silently.
+    startKeyWarned = true;
+    std::fputs("Waiting for the start key, but there is no display to type it on; "
+               "set \"runs\" in data//config.txt for unattended games\n", stderr);
   }
 }
 

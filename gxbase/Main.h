@@ -56,6 +56,9 @@ class Main {
   // the loop to handle), so a pause never holds up a close. False when it
   // returned early.
   static bool Pause(int milliseconds);
+  // False when the windows are opened without a display (SDL's offscreen or
+  // dummy driver), so no key can ever arrive; true before any window opened.
+  static bool HasKeyboard();
 
   // Starts, changes or (with 0) stops the application timer; intervals
   // below 10 ms become 10. Returns the interval in force, 0 when stopped.

@@ -1,5 +1,7 @@
 #include <SDL.h>
 
+#include <cstring>
+
 #include "gxbase/GLWindow.h"
 #include "gxbase/Main.h"
 #include "gxbase/Platform.h"
@@ -98,6 +100,11 @@ void Main::Idle() {
 }
 
 void Main::PostQuit(int exitCode) { Platform::Post(Platform::Event::Quit, 0, exitCode); }
+
+bool Main::HasKeyboard() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return driver == nullptr || (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0);
+}
 
 bool Main::Pause(int milliseconds) {
   // Without windows nothing can ask to close: a plain sleep.

@@ -64,10 +64,12 @@ class BadDataTest : public ::testing::Test {
   TempDir dir;
 };
 
-TEST_F(BadDataTest, withoutADataFolderTheGameWaitsOnItsStartScreen) {
+TEST_F(BadDataTest, withoutADataFolderTheGameWaitsOnItsStartScreenAndSaysSoOnce) {
   // Defaults everywhere: interactive mode, nothing drawn but the maze.
   EXPECT_EQ(runGame(FIRST_FRAMES_S), STILL_RUNNING) << output();
   EXPECT_FALSE(fileExists("data"));
+  EXPECT_EQ(output(), "Waiting for the start key, but there is no display to type it on; "
+                      "set \"runs\" in data//config.txt for unattended games\n");
 }
 
 TEST_F(BadDataTest, aConfigWithoutSpritesPlaysTheSeriesWithInvisibleItems) {
