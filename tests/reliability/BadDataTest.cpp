@@ -103,6 +103,16 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenSprite{"garbage", [](const std::string& s) { return randomBytes(s.size(), 7); }}),
     [](const ::testing::TestParamInfo<BrokenSprite>& info) { return std::string(info.param.kind); });
 
+TEST_F(BadDataTest, withoutAnyFontTheSeriesPlaysOnAfterOneWarning) {
+  fs::create_directory("data");
+  copyShippedSprites("data");
+  writeFile("data/config.txt", QUICK_SERIES);
+  writeFile("fonts.conf", "<fontconfig></fontconfig>\n");
+  setenv("FONTCONFIG_FILE", (dir.path() + "/fonts.conf").c_str(), 1);  // the game inherits it
+  expectSeriesOf(2);
+  EXPECT_EQ(output(), "No font could be opened (fontconfig finds no \"monospace\" font): text is not shown\n");
+}
+
 TEST_F(BadDataTest, aConfigOfRandomBytesLeavesTheDefaults) {
   fs::create_directory("data");
   copyShippedSprites("data");
