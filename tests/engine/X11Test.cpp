@@ -84,15 +84,6 @@ bool requestClose(const std::string& display, const std::string& window) {
   return sent;
 }
 
-// Destroys a window the way another X client can.
-bool destroyWindow(const std::string& display, const std::string& window) {
-  Display* connection = XOpenDisplay(display.c_str());
-  if (connection == nullptr) return false;
-  XDestroyWindow(connection, std::stoul(window));
-  XCloseDisplay(connection);
-  return true;
-}
-
 // World coordinates of the game window (x 0..380, y -20..440, y up) to
 // screenshot pixels (y down).
 int rowOf(int worldY) { return 440 - worldY; }
@@ -231,16 +222,6 @@ TEST_F(X11Test, aCloseRequestDuringATwentySecondPauseAfterAGameEndsTheProgramWit
   ASSERT_TRUE(requestClose(display, window));
   EXPECT_EQ(game->wait(), 0) << readFile("output.txt");
   EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(500));
-}
-
-TEST_F(X11Test, aGameWindowDestroyedFromOutsideEndsTheProgramWithAClearMessage) {
-  startGame(KEYBOARD_CONFIG);
-  ASSERT_TRUE(waitUntil([&] { return startScreenShows(); }));
-  ASSERT_TRUE(destroyWindow(display, window));
-  EXPECT_EQ(game->wait(), 1);
-  const std::string output = readFile("output.txt");
-  EXPECT_EQ(output.rfind("A window of the program was destroyed from outside (X error: ", 0), 0u) << output;
-  EXPECT_EQ(output.find("X Error of failed request"), std::string::npos) << output;
 }
 
 }  // namespace
