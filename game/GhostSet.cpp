@@ -4,12 +4,13 @@
 
 namespace {
 
-// The ghosts in play order with their names in a set's text.
+// The ghosts in play order, as a set's text names them.
 const char* const NAMES[4] = {"red", "green", "orange", "turquoise"};
 
-bool* flagsInPlayOrder(GhostSet& set, int index) {
-  bool* flags[4] = {&set.red, &set.green, &set.orange, &set.turquoise};
-  return flags[index];
+// The flag of the ghost at `index` of the play order.
+bool& flag(GhostSet& set, int index) {
+  bool* const flags[4] = {&set.red, &set.green, &set.orange, &set.turquoise};
+  return *flags[index];
 }
 
 }  // namespace
@@ -20,31 +21,28 @@ bool GhostSet::parse(const std::string& text, GhostSet& set) {
     set = GhostSet{on, on, on, on};
     return true;
   }
+  // Neither an empty text nor a list ending in a comma names a set.
+  if (text.empty() || text.back() == ',') return false;
   GhostSet read{false, false, false, false};
   std::istringstream names(text);
-  std::string name;
-  int count = 0;
-  while (std::getline(names, name, ',')) {
+  for (std::string name; std::getline(names, name, ',');) {
     int index = 0;
     while (index < 4 && name != NAMES[index]) ++index;
     if (index == 4) return false;
-    *flagsInPlayOrder(read, index) = true;
-    ++count;
+    flag(read, index) = true;
   }
-  // Neither an empty text nor a list ending in a comma names a set.
-  if (count == 0 || text.back() == ',') return false;
   set = read;
   return true;
 }
 
 std::string GhostSet::name() const {
+  if (red && green && orange && turquoise) return "all";
   GhostSet copy = *this;
   std::string text;
   for (int i = 0; i < 4; ++i) {
-    if (*flagsInPlayOrder(copy, i)) text += (text.empty() ? "" : ",") + std::string(NAMES[i]);
+    if (flag(copy, i)) text += (text.empty() ? "" : ",") + std::string(NAMES[i]);
   }
-  if (text.empty()) return "none";
-  return red && green && orange && turquoise ? "all" : text;
+  return text.empty() ? "none" : text;
 }
 
 std::vector<std::pair<std::string, int>> GhostSet::overrides() const {
