@@ -2,7 +2,8 @@
 // The batch runner's closing table: one line per ghost set with games, won
 // share and its 95% Wilson interval, score mean, median, 10th and 90th
 // percentile, mean moves and unended games. Whitespace-separated columns
-// under a header of single words, so that scripts (the chart) can read it.
+// under a header of single words (the names the Python module gives the same
+// figures), so that scripts (the chart) can read it.
 
 #include <cstdio>
 #include <string>

@@ -19,7 +19,7 @@
 #include "app/SummaryTable.h"
 #include "game/BatchRun.h"
 #include "game/GameEngine.h"
-#include "game/GameOptions.h"
+#include "game/CommandLine.h"
 #include "game/HeadlessGame.h"
 #include "game/OutcomeCsv.h"
 
@@ -65,8 +65,8 @@ void addOptions(CLI::App& app, SimOptions& sim) {
       ->type_name("FILE");
   app.add_option("--summarize", sim.summarize, "only print the summary of tables written before")
       ->type_name("FILE.csv")->expected(1, -1);
-  app.footer("Settings come from the configuration file and --set (README.md lists the keys); the\n"
-             "configuration's \"seed\", \"runs\", \"control\" and \"data\" do not apply here.");
+  app.footer("KEY is any key of the configuration file (README.md lists them); a later --set wins.\n"
+             "The configuration's \"seed\", \"runs\", \"control\" and \"data\" do not apply here.");
 }
 
 // "K/N" with 1 <= K <= N.
@@ -83,7 +83,7 @@ bool readShard(const std::string& text, int& k, int& n, std::string& problem) {
 }
 
 // The ghost sets to play: those named, or the configuration's ghosts.
-bool readGhostSets(const GameOptions& options, const SimOptions& sim, std::vector<GhostSet>& sets,
+bool readGhostSets(const CommandLine& options, const SimOptions& sim, std::vector<GhostSet>& sets,
                    std::string& problem) {
   for (const std::string& text : sim.ghosts) {
     GhostSet set;
@@ -95,14 +95,14 @@ bool readGhostSets(const GameOptions& options, const SimOptions& sim, std::vecto
   }
   if (sets.empty()) {
     HeadlessGame game;
-    game.configure({options.configFile(), options.settings(), 1});
+    game.configure({options.configSource().file, options.configSource().settings, 1});
     const GameEngine& e = game.engine();
     sets.push_back(GhostSet{e.redEnabled, e.greenEnabled, e.orangeEnabled, e.turquoiseEnabled});
   }
   return true;
 }
 
-bool makePlan(const GameOptions& options, const SimOptions& sim, BatchPlan& plan, std::string& problem) {
+bool makePlan(const CommandLine& options, const SimOptions& sim, BatchPlan& plan, std::string& problem) {
   int k = 1;
   int n = 1;
   if (!readShard(sim.shard, k, n, problem) || !readGhostSets(options, sim, plan.sets, problem)) return false;
@@ -115,7 +115,7 @@ bool makePlan(const GameOptions& options, const SimOptions& sim, BatchPlan& plan
   for (int i = 1; i <= sim.games; ++i) {
     if (i % n == k - 1) plan.seeds.push_back(static_cast<unsigned>(sim.seed + i - 1));
   }
-  plan.settings = {options.configFile(), options.settings(), sim.maxMoves};
+  plan.settings = {options.configSource().file, options.configSource().settings, sim.maxMoves};
   plan.jobs = sim.jobs;
   plan.resultsFile = sim.results;
   return true;
@@ -203,13 +203,13 @@ const char* argumentsBesideSummarize(const CLI::App& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  GameOptions options("chompsim",
-                      "Plays seeded games of Chomp without a window, with the autonomous player, and\n"
-                      "summarises them per ghost set: games, won % with its 95% interval, scores, moves.");
+  CommandLine options(
+      "Plays seeded games of Chomp without a window, with the autonomous player, and\n"
+      "summarises them per ghost set: games, won % with its 95% interval, scores, moves.");
   SimOptions sim;
   addOptions(options.options(), sim);
   const int parsed = options.parse(argc, argv);
-  if (parsed != GameOptions::kRun) return parsed;
+  if (parsed != CommandLine::kRun) return parsed;
   std::string problem;
   if (!sim.summarize.empty()) {
     if (argumentsBesideSummarize(options.options()) != nullptr) {

@@ -24,6 +24,8 @@ class FrameTimer {
   void waitFor(int periodMs);
 
   int getLastTicks() const { return lastTicks; }
+  // A reading of the timer's clock, in milliseconds.
+  int now() const { return clock(); }
 
   // Milliseconds since the first call in this process, from a steady clock.
   static int monotonicMs();

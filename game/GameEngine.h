@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/ConfigSource.h"
 #include "game/FrameTimer.h"
 #include "gxbase/GLWindow.h"
 #include "gxbase/Image.h"
@@ -55,14 +56,17 @@ class GameEngine : public gxbase::GLWindow {
   void countFood();            // foodLeft = dots and pills in the maze
 
   // Configuration: every setting to its default, then the pairs of the file
-  // (missing file: defaults). The first form reads "data//config.txt".
+  // (missing file: defaults). The first form reads configSource's file, then
+  // applies its single settings in order.
   void readConfig();
   void readConfig(const char* path);
   void setConfigDefaults();
   // Applies one non-negative value to the key it names; false for an unknown key.
   bool applyConfigValue(const std::string& key, int value);
-  // True when the configuration file knows `key`.
+  // Whether a key is one of the configuration's.
   static bool isConfigKey(const std::string& key);
+  // A whole text read as the file reads a value; false when it is not one int.
+  static bool parseConfigValue(const std::string& text, int* value);
 
   // Rules of one move. gameTick is moveGhosts followed by moveChomper; the
   // headless driver stops between the two where the chomper decides.
@@ -124,16 +128,21 @@ class GameEngine : public gxbase::GLWindow {
   int framePeriodMs = 0;
   int runsLeft = 0;        // 1: interactive; N + 1 for N unattended runs
   int dataTimeoutMs = 0;
+  int gamesFinished = 0;   // games of this program that reached game over
+  int gameMoves = 0;       // moves of the game being played
+  int gameStartMs = 0;     // frame-timer clock when it left its start screen
   FrameTimer frameTimer;
   int seed = 0;               // "seed"; 0: time-seeded games, wall clock
   int gamesStarted = 0;       // games of this run that left the start screen
   bool seededGame = false;    // the current game was started by startSeededGame
   std::uint32_t moveClockMs = 0;  // the player's clock in a seeded game
+  ConfigSource configSource;  // where readConfig() finds the settings
 
  private:
   void steerChomper();
   void leaveStartScreen();
   void finishGame();
+  void reportProgress() const;
   void drawFood();
   void drawStatusLine();
 

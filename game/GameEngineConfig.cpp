@@ -4,13 +4,12 @@
 #include <climits>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "game/GameEngine.h"
 #include "maze/GameState.h"
 
 namespace {
-
-const char* const CONFIG_FILE = "data//config.txt";
 
 int limit(int value, int low, int high) {
   return value < low ? low : (value > high ? high : value);
@@ -63,7 +62,12 @@ const ConfigKey CONFIG_KEYS[] = {
 
 }  // namespace
 
-void GameEngine::readConfig() { readConfig(CONFIG_FILE); }
+void GameEngine::readConfig() {
+  readConfig(configSource.file.c_str());
+  for (const auto& setting : configSource.settings) {
+    if (setting.second >= 0) applyConfigValue(setting.first, setting.second);
+  }
+}
 
 void GameEngine::readConfig(const char* path) {
   setConfigDefaults();
@@ -97,6 +101,14 @@ bool GameEngine::isConfigKey(const std::string& key) {
     if (key == entry.key) return true;
   }
   return false;
+}
+
+bool GameEngine::parseConfigValue(const std::string& text, int* value) {
+  std::istringstream in(text);
+  int read = 0;
+  if (!(in >> read) || !(in >> std::ws).eof()) return false;
+  *value = read;
+  return true;
 }
 
 void GameEngine::setConfigDefaults() {

@@ -2,6 +2,8 @@
 // idle call, game over with results, pause and the next game.
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
 
 #include "actors/Chomper.h"
 #include "actors/GreenGhost.h"
@@ -17,11 +19,26 @@ namespace {
 constexpr int INTERACTIVE_PAUSE_MS = 5000;
 // Moves of the scatter phase that opens every game.
 constexpr int FIRST_SCATTER_MOVES = 30;
+
+// Every file name is relative to the working folder. Started elsewhere, the
+// game would show a black maze without a word: say once where it looked.
+void reportMissingDataFolder() {
+  static bool reported = false;
+  std::error_code error;
+  if (reported || std::filesystem::is_directory("data", error)) return;
+  reported = true;
+  const std::string folder = std::filesystem::current_path(error).string();
+  std::fprintf(stderr,
+               "Chomp: no data/ folder in %s, so no settings and no pictures; run the game from the "
+               "folder that holds data/ (scripts/play does)\n",
+               folder.c_str());
+}
 }  // namespace
 
 void GameEngine::OnCreate() {
   SetSize(380, 460);
   setUpMazeView(Width(), Height());
+  reportMissingDataFolder();
   readConfig();
   createGhosts();
   resetGame();
@@ -98,6 +115,7 @@ void GameEngine::OnIdle() {
   } else {
     gameTick();
     advanceMoveClock();
+    ++gameMoves;
     Redraw();
     frameTimer.waitFor(framePeriodMs);
   }
@@ -109,12 +127,16 @@ void GameEngine::leaveStartScreen() {
     startRequested = false;
     startScreen = false;
     beginGame();
+    gameMoves = 0;
+    gameStartMs = frameTimer.now();
   }
 }
 
 void GameEngine::finishGame() {
   Redraw();
   if (recordResults) appendResults();
+  ++gamesFinished;
+  if (runsLeft > 1) reportProgress();
   if (runsLeft == 1) {
     frameTimer.waitFor(INTERACTIVE_PAUSE_MS);
   } else {
@@ -124,4 +146,15 @@ void GameEngine::finishGame() {
     if (runsLeft == 1) Close();
   }
   resetGame();
+}
+
+void GameEngine::reportProgress() const {
+  // An unattended series may run with nothing on the screen: one line per
+  // game shows it working. runsLeft is N + 2 - k at the end of game k of N.
+  const long long total = static_cast<long long>(gamesFinished) + runsLeft - 2;
+  const int score = chomper != nullptr ? chomper->getScore() : 0;
+  const double seconds = (frameTimer.now() - gameStartMs) / 1000.0;
+  std::printf("game %d of %lld: %s, score %d, %d moves, %.1f s\n", gamesFinished, total,
+              gameWon ? "won" : "lost", score, gameMoves, seconds);
+  std::fflush(stdout);
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "gxbase/ContextStack.h"
+#include "gxbase/DisplayLoss.h"
 #include "gxbase/GLWindow.h"
 #include "gxbase/Platform.h"
 #include "gxbase/WindowEx.h"
@@ -87,6 +88,27 @@ void displaySize(int* w, int* h) {
   *h = known ? mode.h : 480;
 }
 
+// Windows left to the system's placement cascade from near the top-left of
+// the display, each further one 30 pixels down and right, starting over
+// when a window would no longer fit. (Centring them, as the native layer
+// would, stacks every default-placed window on top of the others.)
+constexpr int kCascadeStart = 40;
+constexpr int kCascadeStep = 30;
+
+void cascadePosition(int w, int h, int* left, int* top) {
+  static int placed = 0;
+  SDL_Rect area;
+  if (SDL_GetDisplayUsableBounds(0, &area) != 0) area = SDL_Rect{0, 0, 640, 480};
+  int offset = kCascadeStart + kCascadeStep * placed;
+  if (placed > 0 && (offset + w > area.w || offset + h > area.h)) {
+    placed = 0;
+    offset = kCascadeStart;
+  }
+  ++placed;
+  if (*left == WindowEx::kDefaultPosition) *left = area.x + offset;
+  if (*top == WindowEx::kDefaultPosition) *top = area.y + offset;
+}
+
 }  // namespace
 
 bool WindowEx::Create() {
@@ -95,7 +117,9 @@ bool WindowEx::Create() {
     fail("Failed to create window\n");
     return false;
   }
-  if (!OpenNativeWindow() || !OpenContext()) return false;
+  if (!OpenNativeWindow()) return false;
+  DisplayLoss::Watch(window);
+  if (!OpenContext()) return false;
   if (!BeginGL()) {
     fail("Failed to make GL context current\n");
     return false;
@@ -125,6 +149,7 @@ bool WindowEx::OpenNativeWindow() {
   // The native layer wants a size of at least one pixel.
   w = std::max(w, 1);
   h = std::max(h, 1);
+  if (left == kDefaultPosition || top == kDefaultPosition) cascadePosition(w, h, &left, &top);
 
   for (int step = 0; step < kRelaxSteps && window == nullptr; ++step) {
     applyRequest(relaxed(requestOf(*this), step));

@@ -55,6 +55,15 @@ TEST_F(ConfigTest, theDefaultPathIsTheDataFolderOfTheWorkingDirectory) {
   EXPECT_EQ(engine.fps, 40);
 }
 
+TEST_F(ConfigTest, singleSettingsApplyAfterTheFileWithItsLimits) {
+  writeFile("other.txt", "fps 40\nruns 4\n");
+  engine.configSource = ConfigSource{"other.txt", {{"runs", 0}, {"n_moves_blue_ghosts", 25}, {"runs", 2}}};
+  engine.readConfig();
+  EXPECT_EQ(engine.fps, 40);
+  EXPECT_EQ(engine.runsLeft, 3);
+  EXPECT_EQ(nMovesBlueGhosts, 100);
+}
+
 // A ranged key, where its value lands, and its limits.
 struct RangedKey {
   const char* key;
