@@ -3,10 +3,13 @@
 //  - GameTickOnly: the rules and the player's decisions alone, no window,
 //    seeded games through the headless driver;
 //  - FullProgramOffscreen: the real application loop with both windows
-//    drawn through SDL's offscreen driver, so the difference is the drawing.
+//    drawn through SDL's offscreen driver, so the difference is the drawing;
+//  - BatchRunJobs/J: the batch runner's worker processes (chompsim --jobs J)
+//    with the shipped data/config.txt, four ghosts: games per minute.
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -14,6 +17,7 @@
 #include <filesystem>
 #include <string>
 
+#include "game/BatchRun.h"
 #include "game/GameEngine.h"
 #include "game/HeadlessGame.h"
 #include "maze/GameState.h"
@@ -85,6 +89,38 @@ void GameTickOnly(benchmark::State& state) {
   }
 }
 BENCHMARK(GameTickOnly)->Unit(benchmark::kMillisecond)->MinTime(5.0)->UseRealTime();
+
+// Processor time of the ended worker processes so far.
+double workersCpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_CHILDREN, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Batches of 64 seeded games (seeds 1..64, as chompsim --games 64) played by
+// J worker processes with the shipped settings; the rate is over wall-clock time.
+void BatchRunJobs(benchmark::State& state) {
+  BatchPlan plan;
+  plan.settings = {std::string(CHOMP_SOURCE_DIR) + "/data/config.txt", {}, 200000};
+  plan.sets = {GhostSet{}};
+  for (unsigned seed = 1; seed <= 64; ++seed) plan.seeds.push_back(seed);
+  plan.jobs = static_cast<int>(state.range(0));
+  BatchRun batch(plan);
+  double games = 0;
+  const double cpuBefore = workersCpuSeconds();
+  const auto start = std::chrono::steady_clock::now();
+  for (auto _ : state) {
+    if (batch.run([&](std::size_t, const std::string&) { ++games; }) != BatchRun::COMPLETE) {
+      state.SkipWithError(batch.failure().c_str());
+    }
+  }
+  state.counters["games_per_min"] = games * 60 / secondsSince(start);
+  // Per minute of the workers' own processor time: what one free core gives
+  // when other programs share the machine.
+  state.counters["games_per_cpu_min"] = games * 60 / (workersCpuSeconds() - cpuBefore);
+}
+BENCHMARK(BatchRunJobs)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->MinTime(5.0)->UseRealTime();
 
 // The game window of the real program, counting the idle calls that play a move.
 class CountingEngine : public GameEngine {

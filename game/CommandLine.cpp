@@ -15,18 +15,10 @@ std::string programName(int argc, char** argv) {
   return std::filesystem::path(argv[0]).filename().string();
 }
 
-// Bad usage gets exactly one line, however the parser worded it.
-void reportUsage(const std::string& program, std::string problem) {
-  for (char& c : problem) {
-    if (c == '\n') c = ' ';
-  }
-  while (!problem.empty() && problem.back() == ' ') problem.pop_back();
-  std::fprintf(stderr, "%s: %s (see --help)\n", program.c_str(), problem.c_str());
-}
-
 }  // namespace
 
 CommandLine::CommandLine(const std::string& description) : app(std::make_unique<CLI::App>(description)) {
+  app->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   app->add_option("--config", source.file, "configuration file: pairs of a key and an integer")
       ->check(CLI::ExistingFile.description(""))
       ->type_name("FILE")
@@ -43,7 +35,7 @@ CommandLine::~CommandLine() = default;
 CLI::App& CommandLine::options() { return *app; }
 
 int CommandLine::parse(int argc, char** argv) {
-  const std::string program = programName(argc, argv);
+  program = programName(argc, argv);
   app->name(program);
   try {
     app->parse(argc, argv);
@@ -51,15 +43,21 @@ int CommandLine::parse(int argc, char** argv) {
     std::fputs(app->help().c_str(), stdout);
     return 0;
   } catch (const CLI::ParseError& error) {
-    reportUsage(program, error.what());
-    return kUsageError;
+    return usageError(error.what());
   }
   std::string problem;
-  if (!readSettings(&problem)) {
-    reportUsage(program, problem);
-    return kUsageError;
+  return readSettings(&problem) ? kRun : usageError(problem);
+}
+
+int CommandLine::usageError(const std::string& problem) const {
+  // Exactly one line, however the parser worded it.
+  std::string line = problem;
+  for (char& c : line) {
+    if (c == '\n') c = ' ';
   }
-  return kRun;
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  std::fprintf(stderr, "%s: %s (see --help)\n", program.c_str(), line.c_str());
+  return kUsageError;
 }
 
 bool CommandLine::readSettings(std::string* problem) {

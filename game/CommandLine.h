@@ -6,7 +6,9 @@
 //                     (repeatable; KEY must be a configuration key and VALUE
 //                     a non-negative decimal integer)
 //   --help            the usage text on standard output
-// A program adds options of its own through options() before parse.
+// A program adds options of its own through options() before parse, and
+// reports its own bad usage through usageError. An option given twice takes
+// its last value, as a key given twice in the configuration file does.
 
 #include <memory>
 #include <string>
@@ -37,6 +39,9 @@ class CommandLine {
   // status to end with: 0 after --help, kUsageError after one line
   // "PROGRAM: PROBLEM" on standard error.
   int parse(int argc, char** argv);
+  // Writes "PROGRAM: PROBLEM (see --help)" as one line on standard error;
+  // returns kUsageError.
+  int usageError(const std::string& problem) const;
 
   // The settings the command line asked for; valid after parse gave kRun.
   const ConfigSource& configSource() const { return source; }
@@ -44,6 +49,7 @@ class CommandLine {
  private:
   bool readSettings(std::string* problem);
 
+  std::string program = "chomp";
   std::unique_ptr<CLI::App> app;
   std::vector<std::string> settingTexts;
   ConfigSource source;

@@ -29,6 +29,7 @@ class FrameTimer {
 
   // Milliseconds since the first call in this process, from a steady clock.
   static int monotonicMs();
+  // Sleeps, returning early when the program is asked to close.
   static void sleepMs(int ms);
 
  private:

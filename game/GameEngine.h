@@ -10,12 +10,14 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "game/ConfigSource.h"
 #include "game/FrameTimer.h"
 #include "gxbase/GLWindow.h"
 #include "gxbase/Image.h"
+#include "gxbase/ImageFileCache.h"
 
 class Ghost;
 
@@ -80,8 +82,9 @@ class GameEngine : public gxbase::GLWindow {
   void checkMeetings();
   void updatePhases();
 
-  // Results: one line per finished game. The first form appends to
-  // "data//gamedata.txt"; false when the file cannot be opened.
+  // Results: one line per finished game, appended whole or not at all. The
+  // first form appends to "data//gamedata.txt" and reports a lost line on
+  // standard error; the second is false when the line was not appended.
   void appendResults();
   bool appendResults(const char* path) const;
   std::string resultsLine() const;
@@ -131,6 +134,8 @@ class GameEngine : public gxbase::GLWindow {
   int gamesFinished = 0;   // games of this program that reached game over
   int gameMoves = 0;       // moves of the game being played
   int gameStartMs = 0;     // frame-timer clock when it left its start screen
+  int linesLost = 0;       // results lines that could not be appended
+  bool startKeyWarned = false;  // told once that no start key can come
   FrameTimer frameTimer;
   int seed = 0;               // "seed"; 0: time-seeded games, wall clock
   int gamesStarted = 0;       // games of this run that left the start screen
@@ -145,6 +150,9 @@ class GameEngine : public gxbase::GLWindow {
   void reportProgress() const;
   void drawFood();
   void drawStatusLine();
+
+  // The start, win and lose pictures by file name.
+  std::map<std::string, gxbase::ImageFileCache> screenImages;
 
   // What createGhosts allocated, red, green, orange, turquoise: the
   // destructor deletes exactly these.

@@ -1,10 +1,13 @@
 // The configuration file: pairs of a key and a decimal integer separated by
 // blanks, tabs or line breaks, read once when the game window is created.
 
+#include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <iterator>
 
 #include "game/GameEngine.h"
 #include "maze/GameState.h"
@@ -60,6 +63,51 @@ const ConfigKey CONFIG_KEYS[] = {
     {"seed", [](GameEngine& e, int v) { e.seed = v; }},
 };
 
+// Only a regular file is read: a named pipe would block the game at start,
+// a device could stream for ever. A missing file silently means the
+// defaults; any other reason not to read it is said.
+bool configReadable(const char* path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) return false;
+  if (!error && std::filesystem::is_regular_file(status)) return true;
+  const std::string reason = error ? error.message() : "not a regular file";
+  std::fprintf(stderr, "%s: %s; every setting keeps its default\n", path, reason.c_str());
+  return false;
+}
+
+// Editors on some systems begin a UTF-8 text with a byte-order mark; it
+// would otherwise be part of the first key.
+void skipByteOrderMark(std::ifstream& in) {
+  char mark[3] = {};
+  if (!in.read(mark, 3) || std::string(mark, 3) != "\xEF\xBB\xBF") {
+    in.clear();
+    in.seekg(0);
+  }
+}
+
+// Says which line and word ended reading early, so a typing slip does not
+// silently drop the settings after it.
+void reportStop(const char* path, const std::string& key, std::streampos valueAt) {
+  std::ifstream again(path, std::ios::binary);
+  std::string text;
+  if (valueAt < 0) {  // the file ended where the value should be
+    text.assign(std::istreambuf_iterator<char>(again), std::istreambuf_iterator<char>());
+  } else {
+    text.resize(static_cast<size_t>(valueAt));
+    again.read(&text[0], static_cast<std::streamsize>(text.size()));
+  }
+  const long line = 1 + std::count(text.begin(), text.end(), '\n');
+  std::string word;
+  again >> word;
+  if (word.empty()) {
+    std::fprintf(stderr, "%s line %ld: \"%s\" has no value\n", path, line, key.c_str());
+  } else {
+    std::fprintf(stderr, "%s line %ld: reading stopped at \"%s\", the value of \"%s\", which is no whole number; "
+                 "the settings from there on keep their defaults\n", path, line, word.substr(0, 40).c_str(), key.c_str());
+  }
+}
+
 }  // namespace
 
 void GameEngine::readConfig() {
@@ -71,16 +119,20 @@ void GameEngine::readConfig() {
 
 void GameEngine::readConfig(const char* path) {
   setConfigDefaults();
-  // Only a regular file is read: a named pipe would block the game at start.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return;
-  std::ifstream in(path);
+  if (!configReadable(path)) return;
+  std::ifstream in(path, std::ios::binary);
   if (!in) return;
+  skipByteOrderMark(in);
   std::string key;
   int value = 0;
   while (in >> key) {
     // A value that is not an integer ends reading; its key is not applied.
-    if (!(in >> value)) break;
+    in >> std::ws;
+    const std::streampos valueAt = in.tellg();
+    if (!(in >> value)) {
+      reportStop(path, key, valueAt);
+      break;
+    }
     if (value < 0) continue;
     applyConfigValue(key, value);
   }

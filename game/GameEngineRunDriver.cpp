@@ -13,6 +13,7 @@
 #include "game/GameEngine.h"
 #include "maze/GameState.h"
 #include "maze/MazeView.h"
+#include "gxbase/Main.h"
 
 namespace {
 // Pause after a game in interactive mode, so the win or lose picture shows.
@@ -129,6 +130,11 @@ void GameEngine::leaveStartScreen() {
     beginGame();
     gameMoves = 0;
     gameStartMs = frameTimer.now();
+  } else if (!startKeyWarned && !gxbase::Main::HasKeyboard()) {
+    // Otherwise a headless run whose config was not read waits for ever, silently.
+    startKeyWarned = true;
+    std::fputs("Waiting for the start key, but there is no display to type it on; "
+               "set \"runs\" in data//config.txt for unattended games\n", stderr);
   }
 }
 
@@ -142,8 +148,12 @@ void GameEngine::finishGame() {
   } else {
     frameTimer.waitFor(dataTimeoutMs);
     --runsLeft;
-    // The last unattended run is over: closing the main window ends the program.
-    if (runsLeft == 1) Close();
+    // The last unattended run is over: closing the main window ends the
+    // program, with a failure status when results were lost.
+    if (runsLeft == 1) {
+      if (linesLost > 0) gxbase::Main::Instance().closeExitCode = 1;
+      Close();
+    }
   }
   resetGame();
 }

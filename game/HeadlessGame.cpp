@@ -18,9 +18,16 @@ class DrivenChomper : public MyChomper {
   void decide() override {
     if (given < 0) {
       MyChomper::decide();
-    } else if (openDirections(maze) & given) {
-      setDirection(given);
+      return;
     }
+    // Steered from outside: the model still follows the game, so that the
+    // built-in choice asked for later is made on what has really happened.
+    if (builtin == 0) {
+      keepUp();
+    } else if (given != builtin) {
+      dropPlan();
+    }
+    if (openDirections(maze) & given) setDirection(given);
   }
 
   // The direction the built-in player chooses here, once per decision point.

@@ -73,6 +73,9 @@ class HeadlessGame {
   // At a decision point: completes the move steering `direction`, which is
   // taken only when that way is open (else the chomper keeps its direction).
   // Elsewhere, plays one move with the built-in player. Nothing after the end.
+  // The built-in player's model keeps up with the game (food eaten, blue
+  // periods) whether or not its choice was asked for; a plan the chomper
+  // leaves is dropped, so later built-in choices start afresh.
   void stepWith(int direction);
   // One move with the built-in player (completes a started move).
   void step();

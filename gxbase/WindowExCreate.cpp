@@ -16,9 +16,9 @@ namespace {
 
 SDL_Window* native(void* window) { return static_cast<SDL_Window*>(window); }
 
-void fail(const char* line) {
-  std::fputs(line, stdout);
-  std::fflush(stdout);
+// A failure line on standard error, with the native layer's reason.
+void fail(const char* what) {
+  std::fprintf(stderr, "%s: %s\n", what, SDL_GetError());
 }
 
 // The frame-buffer request made from the record's settings.
@@ -114,14 +114,14 @@ void cascadePosition(int w, int h, int* left, int* top) {
 bool WindowEx::Create() {
   if (window != nullptr) Destroy();
   if (!Platform::EnsureVideo()) {
-    fail("Failed to create window\n");
+    fail("Failed to create window");
     return false;
   }
   if (!OpenNativeWindow()) return false;
   DisplayLoss::Watch(window);
   if (!OpenContext()) return false;
   if (!BeginGL()) {
-    fail("Failed to make GL context current\n");
+    fail("Failed to make GL context current");
     return false;
   }
   // No EndGL: the new window's context stays current after creation.
@@ -160,7 +160,7 @@ bool WindowEx::OpenNativeWindow() {
   // No GL-capable format at all: tell apart a native layer that cannot open
   // windows from one that only lacks a matching pixel format.
   window = SDL_CreateWindow(title.c_str(), left, top, w, h, flags & ~SDL_WINDOW_OPENGL);
-  fail(window != nullptr ? "Failed to set pixel format\n" : "Failed to create window\n");
+  fail(window != nullptr ? "Failed to set pixel format" : "Failed to create window");
   return false;
 }
 
@@ -172,7 +172,7 @@ bool WindowEx::OpenContext() {
   context = SDL_GL_CreateContext(native(window));
   SDL_GL_MakeCurrent(previousContext ? previousWindow : nullptr, previousContext);
   if (context == nullptr) {
-    fail("Failed to create GL context\n");
+    fail("Failed to create GL context");
     return false;
   }
   return true;

@@ -92,7 +92,7 @@ void WindowEx::Closed() {
   Main& main = Main::Instance();
   if (main.IsMainWindow(this)) {
     Destroy();
-    main.PostQuit(0);
+    main.PostQuit(main.closeExitCode);
   } else {
     Hide();
   }

@@ -59,6 +59,13 @@ class MyChomper : public Chomper {
   // goes back to the maze, the blue-period watch, the plan and the searches
   // are cleared. A seeded game starts with it.
   void startGame();
+  // At a cell centre where someone else chooses the direction: brings the
+  // model up to date as decide does (new game, blue-period watch, fruit, food
+  // under the chomper) without searching or reporting to the window, and
+  // drops the plan, which the chomper may not follow.
+  void keepUp();
+  // Forgets the plan (the chomper left the route it described).
+  void dropPlan();
   static void rewardFor(MazeNode& node, int code);
 
   // Search (PathSearch.cpp). A* from the searcher's cell to the target cell

@@ -102,6 +102,21 @@ void MyChomper::startGame() {
   }
 }
 
+void MyChomper::keepUp() {
+  if (!graphBuilt) buildGraph();
+  startNewGameIfNeeded();
+  clearGhostWeights();
+  watchBluePeriod(anyGhostBlue());
+  if (isFruitShown()) noteFruit();
+  noteFoodUnderChomper(cellPosition());
+  dropPlan();
+}
+
+void MyChomper::dropPlan() {
+  plan.clear();
+  havePlan = false;
+}
+
 void MyChomper::clearGhostWeights() {
   for (MazeNode* node : nodes) {
     node->bonus = 0;

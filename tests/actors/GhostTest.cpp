@@ -32,7 +32,7 @@ TEST_F(GhostTest, freshGhostWalksOutThroughTheDoorInEitherMode) {
       auto g = makeGhost(kind);
       for (int i = 1; i <= 39; ++i) {
         ASSERT_TRUE(g->update(maze)) << "update " << i;
-        if (i == 19) EXPECT_EQ(g->getY(), 250) << "the door's centre";
+        if (i == 19) { EXPECT_EQ(g->getY(), 250) << "the door's centre"; }
       }
       EXPECT_EQ(g->getX(), 190);
       EXPECT_EQ(g->getY(), 270) << "the cell above the door";

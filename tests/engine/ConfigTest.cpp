@@ -49,9 +49,6 @@ TEST_F(ConfigTest, missingEmptyAndUnreadableFilesLeaveEveryDefault) {
   EXPECT_EQ(settings(), DEFAULTS);
   read("fps 30\n");
   EXPECT_EQ(read(""), DEFAULTS);  // reading again starts from the defaults
-  std::filesystem::create_directory("folder");
-  engine.readConfig("folder");
-  EXPECT_EQ(settings(), DEFAULTS);
   ASSERT_EQ(mkfifo("pipe", 0600), 0);
   engine.readConfig("pipe");  // would block for ever if it opened the pipe
   EXPECT_EQ(settings(), DEFAULTS);
@@ -60,6 +57,38 @@ TEST_F(ConfigTest, missingEmptyAndUnreadableFilesLeaveEveryDefault) {
   writeFile("data/config.txt", "fps 40\n");
   engine.readConfig();  // the default path
   EXPECT_EQ(engine.fps, 40);
+}
+
+TEST_F(ConfigTest, filesThatCannotBeReadLeaveTheDefaultsAndSayWhy) {
+  std::filesystem::create_directory("folder");
+  std::filesystem::create_symlink("loop", "loop");
+  const struct { const char* path; const char* message; } cases[] = {
+      {"folder", "folder: not a regular file; every setting keeps its default\n"},
+      {"/dev/zero", "/dev/zero: not a regular file; every setting keeps its default\n"},
+      {"loop", "loop: Too many levels of symbolic links; every setting keeps its default\n"},
+      {"missing", ""}};
+  for (const auto& c : cases) {
+    testing::internal::CaptureStderr();
+    engine.readConfig(c.path);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message);
+    EXPECT_EQ(settings(), DEFAULTS) << c.path;
+  }
+}
+
+TEST_F(ConfigTest, aByteOrderMarkIsSkippedAndWhereReadingStopsIsSaid) {
+  const struct { const char* text; int fps; const char* message; } cases[] = {
+      {"\xEF\xBB\xBF" "fps 30\n", 30, ""},
+      {"fps 60.5\nruns 3\n", 60,
+       "config.txt line 2: reading stopped at \"runs\", the value of \".5\", which is no whole number; "
+       "the settings from there on keep their defaults\n"},
+      {"fps 30\n\ndata\n", 30, "config.txt line 4: \"data\" has no value\n"}};
+  for (const auto& c : cases) {
+    testing::internal::CaptureStderr();
+    const std::vector<int> got = read(c.text);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message);
+    EXPECT_EQ(got[FPS], c.fps);
+    EXPECT_EQ(got[RUNS], 1);
+  }
 }
 
 TEST_F(ConfigTest, singleSettingsApplyAfterTheFileWithItsLimits) {

@@ -16,6 +16,8 @@
 #include "tests/support/Process.h"
 #include "tests/support/TempDir.h"
 
+#include <X11/Xlib.h>  // after the rest: its macros (None, Status) clash with other headers
+
 namespace {
 
 struct Pixel { int r, g, b; };
@@ -29,6 +31,22 @@ bool isGrey(Pixel p) { return p.r > 60 && p.r < 100 && p.g == p.r && p.b == p.r;
 // Two positions a sprite's outline cannot tell apart.
 bool near(std::pair<int, int> a, std::pair<int, int> b) {
   return std::abs(a.first - b.first) <= 2 && std::abs(a.second - b.second) <= 2;
+}
+
+// Asks a window to close the way a window manager does (Xvfb runs none):
+// a WM_DELETE_WINDOW message.
+bool requestClose(const std::string& display, const std::string& window) {
+  Display* connection = XOpenDisplay(display.c_str());
+  if (connection == nullptr) return false;
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = std::stoul(window);
+  event.xclient.message_type = XInternAtom(connection, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(connection, "WM_DELETE_WINDOW", False));
+  const bool sent = XSendEvent(connection, event.xclient.window, False, NoEventMask, &event) != 0;
+  XCloseDisplay(connection);  // sends what is buffered
+  return sent;
 }
 
 // A screenshot of a 380 x 460 window (a binary PPM); empty when import gave none.
@@ -225,6 +243,16 @@ TEST_F(X11Test, blankStartsAGameShowingWallsDoorAndScoreLineAndF1AbandonsItWitho
   ASSERT_TRUE(waitUntil([&] { return startScreenShows(); })) << "F1 did not abandon the game";
   EXPECT_TRUE(game->running());
   EXPECT_FALSE(std::filesystem::exists("data/gamedata.txt"));
+}
+
+TEST_F(X11Test, aCloseRequestDuringATwentySecondPauseAfterAGameEndsTheProgramWithinHalfASecond) {
+  // The ghosts soon catch the chomper nobody steers; then the pause begins.
+  startGame("runs 2\ndata 1\ncontrol 0\nfps 100000\ndata_timeout 20\n");
+  ASSERT_TRUE(waitUntil([&] { return !readFile("data/gamedata.txt").empty(); }));
+  const auto asked = std::chrono::steady_clock::now();
+  ASSERT_TRUE(requestClose(server->display(), window));
+  EXPECT_EQ(game->wait(), 0) << readFile("output.txt");
+  EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(500));
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST_F(AppRun, closingASecondaryWindowHidesItAndClosingTheMainOneEndsTheRun) {
   int secondIdleAtHide = 0;
   second.onIdle = [&] {
     if (second.idlePasses == 2) second.Close();
-    if (second.idlePasses > 2) EXPECT_FALSE(second.Extra()->IsShown());
+    if (second.idlePasses > 2) { EXPECT_FALSE(second.Extra()->IsShown()); }
   };
   main.onIdle = [&] {
     if (main.idlePasses == 5) {

@@ -73,12 +73,12 @@ void ChildProcess::stop() {
   wait();
 }
 
-RunResult runProgram(const std::vector<std::string>& args, const Environment& env) {
+RunResult runProgram(const std::vector<std::string>& args, const Environment& env, bool withErrors) {
   char pattern[] = "/tmp/chomp-output-XXXXXX";
   const int fd = mkstemp(pattern);
   if (fd < 0) return {-1, ""};
   close(fd);
-  RunResult result{ChildProcess({args, env, "", pattern, false}).wait(), readFile(pattern)};
+  RunResult result{ChildProcess({args, env, "", pattern, withErrors}).wait(), readFile(pattern)};
   std::remove(pattern);
   return result;
 }
@@ -92,7 +92,7 @@ XServer::XServer(const std::string& screen) {
   if (pipe(fds) != 0) return;
   // Xvfb writes its display number to the pipe once it accepts clients.
   server = std::make_unique<ChildProcess>(ChildProcess::Options{
-      {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen + "x24", "-nolisten", "tcp"}});
+      {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen + "x24", "-nolisten", "tcp"}, {}, "", ""});
   close(fds[1]);
   std::string number;
   char c = 0;

@@ -38,11 +38,11 @@ class ChildProcess {
 
 struct RunResult {
   int status;
-  std::string output;  // standard output only
+  std::string output;
 };
 
-// Runs a program to its end.
-RunResult runProgram(const std::vector<std::string>& args, const Environment& env = {});
+// Runs a program to its end; standard error joins the output if asked.
+RunResult runProgram(const std::vector<std::string>& args, const Environment& env = {}, bool withErrors = false);
 
 bool installed(const std::string& program);
 

@@ -1,0 +1,230 @@
+// chompsim, the batch runner: seeded games without a window, played by the
+// game's own rules and autonomous player through the headless driver in
+// worker processes; a table of games, a summary per ghost set, and the
+// summary of tables written before (--summarize). See --help and README.md.
+
+#include <CLI/CLI.hpp>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "app/OrderedRows.h"
+#include "app/ProgressBar.h"
+#include "app/SummaryTable.h"
+#include "game/BatchRun.h"
+#include "game/GameEngine.h"
+#include "game/CommandLine.h"
+#include "game/HeadlessGame.h"
+#include "game/OutcomeCsv.h"
+
+namespace {
+
+// The program's own options, beside the settings of GameOptions.
+struct SimOptions {
+  int games = 100;
+  long long seed = 1;
+  std::vector<std::string> ghosts;
+  int jobs = 1;
+  std::string shard = "1/1";
+  long long maxMoves = 200000;
+  std::string csv;
+  std::string results;
+  std::vector<std::string> summarize;
+};
+
+// A range check whose limits the help text leaves out (the option's text says them).
+CLI::Validator atLeast(long long low, long long high = LLONG_MAX) {
+  return CLI::Range(low, high).description("");
+}
+
+void addOptions(CLI::App& app, SimOptions& sim) {
+  sim.jobs = static_cast<int>(std::max(1L, sysconf(_SC_NPROCESSORS_ONLN)));
+  app.get_formatter()->column_width(26);
+  app.add_option("--games", sim.games, "games per ghost set (at least 1)")
+      ->type_name("N")->check(atLeast(1, INT_MAX))->capture_default_str();
+  app.add_option("--seed", sim.seed, "game i of every ghost set is played with seed S + i - 1 (S >= 1)")
+      ->type_name("S")->check(atLeast(1, INT_MAX))->capture_default_str();
+  app.add_option("--ghosts", sim.ghosts,
+                 "a ghost set to play (repeatable): all, none, or a list such as red,turquoise; "
+                 "default: the configuration's ghosts")
+      ->type_name("SET")->allow_extra_args(false);
+  app.add_option("--jobs", sim.jobs, "worker processes (default: the number of cores)")
+      ->type_name("J")->check(atLeast(1, 4096));
+  app.add_option("--shard", sim.shard, "play only the games i with i mod N = K - 1")
+      ->type_name("K/N")->capture_default_str();
+  app.add_option("--max-moves", sim.maxMoves, "a game reaching this many moves ends as unended")
+      ->type_name("M")->check(atLeast(1))->capture_default_str();
+  app.add_option("--csv", sim.csv, "write one row per game to FILE")->type_name("FILE");
+  app.add_option("--results", sim.results, "also append each game's results-file line to FILE")
+      ->type_name("FILE");
+  app.add_option("--summarize", sim.summarize, "only print the summary of tables written before")
+      ->type_name("FILE.csv")->expected(1, -1);
+  app.footer("KEY is any key of the configuration file (README.md lists them); a later --set wins.\n"
+             "The configuration's \"seed\", \"runs\", \"control\" and \"data\" do not apply here.");
+}
+
+// "K/N" with 1 <= K <= N.
+bool readShard(const std::string& text, int& k, int& n, std::string& problem) {
+  std::smatch parts;
+  static const std::regex form("([0-9]{1,9})/([0-9]{1,9})");
+  if (std::regex_match(text, parts, form)) {
+    k = std::stoi(parts[1]);
+    n = std::stoi(parts[2]);
+    if (k >= 1 && n >= 1 && k <= n) return true;
+  }
+  problem = "--shard " + text + ": wants K/N with 1 <= K <= N";
+  return false;
+}
+
+// The ghost sets to play: those named, or the configuration's ghosts.
+bool readGhostSets(const CommandLine& options, const SimOptions& sim, std::vector<GhostSet>& sets,
+                   std::string& problem) {
+  for (const std::string& text : sim.ghosts) {
+    GhostSet set;
+    if (!GhostSet::parse(text, set)) {
+      problem = "--ghosts " + text + ": wants all, none, or a comma list of red, green, orange, turquoise";
+      return false;
+    }
+    if (std::find(sets.begin(), sets.end(), set) == sets.end()) sets.push_back(set);
+  }
+  if (sets.empty()) {
+    HeadlessGame game;
+    game.configure({options.configSource().file, options.configSource().settings, 1});
+    const GameEngine& e = game.engine();
+    sets.push_back(GhostSet{e.redEnabled, e.greenEnabled, e.orangeEnabled, e.turquoiseEnabled});
+  }
+  return true;
+}
+
+bool makePlan(const CommandLine& options, const SimOptions& sim, BatchPlan& plan, std::string& problem) {
+  int k = 1;
+  int n = 1;
+  if (!readShard(sim.shard, k, n, problem) || !readGhostSets(options, sim, plan.sets, problem)) return false;
+  // Every seed must be one the game's "seed" key can take, so any row can be replayed.
+  if (sim.seed + sim.games - 1 > INT_MAX) {
+    problem = "--seed " + std::to_string(sim.seed) + " with " + std::to_string(sim.games) +
+              " games goes beyond seed " + std::to_string(INT_MAX);
+    return false;
+  }
+  for (int i = 1; i <= sim.games; ++i) {
+    if (i % n == k - 1) plan.seeds.push_back(static_cast<unsigned>(sim.seed + i - 1));
+  }
+  plan.settings = {options.configSource().file, options.configSource().settings, sim.maxMoves};
+  plan.jobs = sim.jobs;
+  plan.resultsFile = sim.results;
+  return true;
+}
+
+// The results file is only ever appended to; creating it here tells at once
+// whether it can be.
+bool checkResultsFile(const std::string& path, std::string& problem) {
+  if (path.empty()) return true;
+  std::FILE* file = std::fopen(path.c_str(), "a");
+  if (file == nullptr) {
+    problem = "cannot create " + path;
+    return false;
+  }
+  std::fclose(file);
+  return true;
+}
+
+void printSummary(const std::vector<std::string>& rows) {
+  SummaryTable table;
+  for (const std::string& text : rows) {
+    OutcomeRow row;
+    if (OutcomeCsv::parse(text, row)) table.add(row);
+  }
+  table.print(stdout);
+}
+
+int play(const BatchPlan& plan, OrderedRows& rows, const std::string& csv) {
+  BatchRun batch(plan);
+  ProgressBar bar(batch.games());
+  const BatchRun::Status status = batch.run([&](std::size_t index, const std::string& row) {
+    rows.add(index, row);
+    bar.update(rows.received());
+  });
+  bar.finish();
+  const bool written = rows.flushAll();
+  if (status == BatchRun::INTERRUPTED) {
+    std::fprintf(stderr, "chompsim: stopped after %zu of %zu games\n", rows.received(), batch.games());
+    return 130;
+  }
+  if (status == BatchRun::FAILED) {
+    std::fprintf(stderr, "chompsim: %s\n", batch.failure().c_str());
+    return 1;
+  }
+  if (!written) {
+    std::fprintf(stderr, "chompsim: writing %s failed\n", csv.c_str());
+    return 1;
+  }
+  printSummary(rows.inOrder());
+  return 0;
+}
+
+// Reads tables written by --csv (whole files, shards, or files joined with
+// their headers); false with the reason for anything else.
+bool readTables(const std::vector<std::string>& files, SummaryTable& table, std::string& problem) {
+  for (const std::string& file : files) {
+    std::ifstream in(file);
+    std::string line;
+    if (!in || !std::getline(in, line) || line != OutcomeCsv::header()) {
+      problem = file + ": not a table written by chompsim --csv";
+      return false;
+    }
+    for (int number = 2; std::getline(in, line); ++number) {
+      OutcomeRow row;
+      if (line == OutcomeCsv::header()) continue;
+      if (!OutcomeCsv::parse(line, row)) {
+        problem = file + ":" + std::to_string(number) + ": not a row of a chompsim table";
+        return false;
+      }
+      table.add(row);
+    }
+  }
+  return true;
+}
+
+// The first option given beside --summarize, or null.
+const char* argumentsBesideSummarize(const CLI::App& app) {
+  for (const char* name : {"--config", "--set", "--games", "--seed", "--ghosts", "--jobs", "--shard",
+                           "--max-moves", "--csv", "--results"}) {
+    if (app.count(name) > 0) return name;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CommandLine options(
+      "Plays seeded games of Chomp without a window, with the autonomous player, and\n"
+      "summarises them per ghost set: games, won % with its 95% interval, scores, moves.");
+  SimOptions sim;
+  addOptions(options.options(), sim);
+  const int parsed = options.parse(argc, argv);
+  if (parsed != CommandLine::kRun) return parsed;
+  std::string problem;
+  if (!sim.summarize.empty()) {
+    if (argumentsBesideSummarize(options.options()) != nullptr) {
+      return options.usageError(std::string("--summarize plays no games: ") +
+                                argumentsBesideSummarize(options.options()) + " does not go with it");
+    }
+    SummaryTable table;
+    if (!readTables(sim.summarize, table, problem)) return options.usageError(problem);
+    table.print(stdout);
+    return 0;
+  }
+  BatchPlan plan;
+  if (!makePlan(options, sim, plan, problem)) return options.usageError(problem);
+  OrderedRows rows(plan.sets.size() * plan.seeds.size());
+  if (!checkResultsFile(sim.results, problem)) return options.usageError(problem);
+  if (!sim.csv.empty() && !rows.open(sim.csv, problem)) return options.usageError(problem);
+  return play(plan, rows, sim.csv);
+}

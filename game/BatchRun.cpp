@@ -1,0 +1,201 @@
+// Worker processes, not threads: the game state is a set of process-wide
+// globals, so one process plays one game at a time.
+
+#include "game/BatchRun.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "game/OutcomeCsv.h"
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void requestStop(int) { stopRequested = 1; }
+
+// Catches SIGINT and SIGTERM while it lives, without restarting system
+// calls, so that a waiting poll returns at once; restores the old handlers.
+class StopSignals {
+ public:
+  StopSignals() {
+    stopRequested = 0;
+    struct sigaction action {};
+    action.sa_handler = requestStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &oldInt);
+    sigaction(SIGTERM, &action, &oldTerm);
+  }
+  ~StopSignals() {
+    sigaction(SIGINT, &oldInt, nullptr);
+    sigaction(SIGTERM, &oldTerm, nullptr);
+  }
+
+ private:
+  struct sigaction oldInt {};
+  struct sigaction oldTerm {};
+};
+
+bool writeAll(int fd, const std::string& text) {
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+BatchRun::BatchRun(BatchPlan wanted) : plan(std::move(wanted)) {
+  plan.jobs = std::max(1, std::min<int>(plan.jobs, static_cast<int>(std::max<std::size_t>(games(), 1))));
+}
+
+BatchRun::Status BatchRun::run(const RowSink& sink) {
+  problem.clear();
+  if (games() == 0) return COMPLETE;
+  // The next game to play, shared by the workers.
+  void* shared = mmap(nullptr, sizeof(int), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+  if (shared == MAP_FAILED) {
+    problem = std::string("no shared memory for the workers: ") + std::strerror(errno);
+    return FAILED;
+  }
+  int* counter = static_cast<int*>(shared);
+  *counter = 0;
+  StopSignals signals;
+  std::vector<Worker> workers;
+  std::size_t rows = 0;
+  const bool started = startWorkers(workers, counter);
+  if (started) collect(workers, sink, rows);
+  const bool interrupted = stopRequested != 0;
+  const bool clean = endWorkers(workers, interrupted || !started);
+  munmap(shared, sizeof(int));
+  if (interrupted) return INTERRUPTED;
+  if (!started) return FAILED;
+  if (!clean || rows != games()) {
+    if (problem.empty()) problem = "a worker process ended before its games were done";
+    return FAILED;
+  }
+  return COMPLETE;
+}
+
+bool BatchRun::startWorkers(std::vector<Worker>& workers, int* counter) {
+  // Buffered output would otherwise be written once more by every worker.
+  std::fflush(nullptr);
+  for (int w = 0; w < plan.jobs; ++w) {
+    int ends[2];
+    if (pipe(ends) != 0) {
+      problem = std::string("cannot make a pipe for a worker: ") + std::strerror(errno);
+      return false;
+    }
+    const int pid = fork();
+    if (pid == 0) {
+      close(ends[0]);
+      for (const Worker& other : workers) close(other.fd);
+      workerMain(ends[1], counter);
+    }
+    close(ends[1]);
+    if (pid < 0) {
+      close(ends[0]);
+      problem = std::string("cannot start a worker process: ") + std::strerror(errno);
+      return false;
+    }
+    workers.push_back(Worker{pid, ends[0], {}});
+  }
+  return true;
+}
+
+void BatchRun::workerMain(int fd, int* counter) {
+  // A worker ends with its parent and with Ctrl-C; what it has sent stays sent.
+  signal(SIGINT, SIG_DFL);
+  signal(SIGTERM, SIG_DFL);
+  prctl(PR_SET_PDEATHSIG, SIGTERM);
+  if (getppid() == 1) _exit(1);
+  HeadlessGame game;
+  std::size_t configured = plan.sets.size();
+  const std::size_t total = games();
+  for (;;) {
+    const std::size_t index = static_cast<std::size_t>(__atomic_fetch_add(counter, 1, __ATOMIC_RELAXED));
+    if (index >= total) break;
+    const std::size_t set = index / plan.seeds.size();
+    if (set != configured) {
+      HeadlessSettings settings = plan.settings;
+      for (const auto& pair : plan.sets[set].overrides()) settings.overrides.push_back(pair);
+      if (!game.configure(settings)) _exit(1);
+      configured = set;
+    }
+    const OutcomeRow row{plan.sets[set], game.play(plan.seeds[index % plan.seeds.size()])};
+    if (!plan.resultsFile.empty()) game.appendResults(plan.resultsFile.c_str());
+    // One line per game, in one write: the parent takes only whole lines.
+    if (!writeAll(fd, std::to_string(index) + ' ' + OutcomeCsv::format(row) + '\n')) _exit(1);
+  }
+  // _exit: the parent's exit handlers and stdio buffers are not the worker's.
+  _exit(0);
+}
+
+void BatchRun::collect(std::vector<Worker>& workers, const RowSink& sink, std::size_t& rows) {
+  std::vector<pollfd> open;
+  for (;;) {
+    open.clear();
+    for (const Worker& worker : workers) {
+      if (worker.fd >= 0) open.push_back({worker.fd, POLLIN, 0});
+    }
+    if (open.empty() || stopRequested) return;
+    if (poll(open.data(), open.size(), 250) < 0 && errno != EINTR) return;
+    for (Worker& worker : workers) {
+      if (worker.fd < 0 || stopRequested) continue;
+      const auto ready = std::find_if(open.begin(), open.end(), [&](const pollfd& p) { return p.fd == worker.fd; });
+      if (ready == open.end() || ready->revents == 0) continue;
+      char buffer[4096];
+      const ssize_t n = read(worker.fd, buffer, sizeof buffer);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        close(worker.fd);
+        worker.fd = -1;
+        continue;
+      }
+      worker.pending.append(buffer, static_cast<std::size_t>(n));
+      takeLines(worker, sink, rows);
+    }
+  }
+}
+
+void BatchRun::takeLines(Worker& worker, const RowSink& sink, std::size_t& rows) {
+  std::size_t start = 0;
+  for (std::size_t end; (end = worker.pending.find('\n', start)) != std::string::npos; start = end + 1) {
+    const std::string line = worker.pending.substr(start, end - start);
+    const std::size_t blank = line.find(' ');
+    char* rest = nullptr;
+    const unsigned long long index = std::strtoull(line.c_str(), &rest, 10);
+    if (blank == std::string::npos || rest != line.c_str() + blank || index >= games()) continue;
+    ++rows;
+    sink(static_cast<std::size_t>(index), line.substr(blank + 1));
+  }
+  worker.pending.erase(0, start);
+}
+
+bool BatchRun::endWorkers(std::vector<Worker>& workers, bool stop) {
+  bool clean = true;
+  for (Worker& worker : workers) {
+    if (stop) kill(worker.pid, SIGTERM);
+    if (worker.fd >= 0) close(worker.fd);
+    int status = 0;
+    while (waitpid(worker.pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    clean = clean && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  }
+  return clean;
+}
