@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "gxbase/TestContext.h"
+#include "tests/support/GlContext.h"
 #include "tests/image/TestFiles.h"
 
 namespace fs = std::filesystem;
@@ -95,8 +95,8 @@ std::vector<Bytes> pictureFiles(const fs::path& scratch) {
   const gxbase::Image image = imagetest::MakeImage(gxbase::BGR, 3, {pixels(3, 3), pixels(3, 3)});
   const fs::path png = scratch / "seed.png";
   const fs::path jpeg = scratch / "seed.jpg";
-  if (gxbase::WritePngFile(image, png.c_str())) files.push_back(readBytes(png));
-  if (gxbase::WriteJpegFile(image, jpeg.c_str())) files.push_back(readBytes(jpeg));
+  if (WritePngFile(image, png.c_str())) files.push_back(readBytes(png));
+  if (WriteJpegFile(image, jpeg.c_str())) files.push_back(readBytes(jpeg));
   // One black pixel: screen descriptor with a two-colour table, image
   // descriptor, LZW codes clear, 0, end in one sub-block, trailer.
   files.push_back({'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255, 0x2C, 0, 0,

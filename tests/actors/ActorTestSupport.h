@@ -1,21 +1,16 @@
 #pragma once
 // Shared pieces of the actor tests: a chomper steered by the test, ghosts of
-// any colour, scripted random draws and a fixture with the level in the live maze.
+// any colour and scripted random draws.
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
 #include "actors/Chomper.h"
 #include "actors/GreenGhost.h"
 #include "actors/OrangeGhost.h"
-#include "actors/Random.h"
 #include "actors/RedGhost.h"
 #include "actors/TurquoiseGhost.h"
-#include "maze/GameState.h"
+#include "tests/support/GameFixture.h"
 
 // Actor kinds.
 constexpr int CHOMPER = 0, RED = 1, GREEN = 2, ORANGE = 3, TURQUOISE = 4;
@@ -37,7 +32,7 @@ inline std::unique_ptr<Ghost> makeGhost(int kind) {
 }
 
 // Replaces the random source with a fixed list of draws, repeated when it runs
-// out, and counts the draws taken. Restores the library source on destruction.
+// out, and counts the draws taken. Puts the library source back at the end.
 class ScriptedDraws {
  public:
   explicit ScriptedDraws(std::vector<double> draws) {
@@ -46,9 +41,6 @@ class ScriptedDraws {
     setRandomSource([] { return values[static_cast<size_t>(taken++) % values.size()]; });
   }
   ~ScriptedDraws() { setRandomSource(nullptr); }
-  ScriptedDraws(const ScriptedDraws&) = delete;
-  ScriptedDraws& operator=(const ScriptedDraws&) = delete;
-
   int drawsTaken() const { return taken; }
 
  private:
@@ -56,20 +48,4 @@ class ScriptedDraws {
   inline static int taken = 0;
 };
 
-// The level in the live maze, program-start game state otherwise.
-class ActorTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    resetGameState();
-    setRandomSource(nullptr);
-    std::srand(1);
-    std::copy(mazeTemplate, mazeTemplate + MAZE_CELLS, maze);
-    foodLeft = countFoodIn(maze);
-  }
-  void TearDown() override {
-    resetGameState();
-    setRandomSource(nullptr);
-  }
-
-  static int& cellAt(int x, int y) { return maze[gridIndex((x - 10) / 20, (y - 10) / 20)]; }
-};
+using ActorTest = GameFixture;

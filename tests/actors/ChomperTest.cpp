@@ -16,12 +16,7 @@ class ChomperTest : public ActorTest {
 };
 
 TEST_F(ChomperTest, eatsOnlyOnACentreAndEatingTheLastPieceWins) {
-  const struct {
-    const char* name;
-    int x, y, direction, foodBefore;
-    bool moved, eaten;
-    int score;
-  } cases[] = {
+  const struct { const char* name; int x, y, direction, foodBefore; bool moved, eaten; int score; } cases[] = {
       {"a dot with a wall ahead is eaten without moving", 30, 30, DIR_LEFT, 157, false, true, 10},
       {"nothing is eaten between centres", 31, 30, DIR_LEFT, 157, true, false, 0},
       {"the last dot", 30, 30, DIR_RIGHT, 1, true, true, 10},
@@ -42,36 +37,6 @@ TEST_F(ChomperTest, eatsOnlyOnACentreAndEatingTheLastPieceWins) {
     EXPECT_EQ(foodLeft, c.foodBefore - (c.eaten ? 1 : 0));
     EXPECT_EQ(gameWon, c.eaten && c.foodBefore == 1);
   }
-}
-
-TEST_F(ChomperTest, arrivingOnADotDoesNotEatItUntilTheNextUpdate) {
-  TestChomper c;
-  c.setPosition(51, 30);
-  ASSERT_EQ(cellAt(50, 30), CELL_DOT);
-  EXPECT_TRUE(c.update(maze));
-  EXPECT_EQ(c.getX(), 50);
-  EXPECT_EQ(cellAt(50, 30), CELL_DOT);
-  EXPECT_EQ(c.getScore(), 0);
-  EXPECT_TRUE(c.update(maze));
-  EXPECT_EQ(c.getX(), 49);
-  EXPECT_EQ(cellAt(50, 30), CELL_EMPTY);
-  EXPECT_EQ(c.getScore(), 10);
-  EXPECT_EQ(foodLeft, 156);
-}
-
-TEST_F(ChomperTest, pillAddsItsValueAndTurnsTheGhostsBlue) {
-  TestChomper c;
-  RedGhost red;
-  redGhost = &red;
-  c.setPosition(30, 110);
-  ASSERT_EQ(cellAt(30, 110), CELL_POWERPILL);
-  c.update(maze);
-  EXPECT_EQ(c.getScore(), 50);
-  EXPECT_EQ(cellAt(30, 110), CELL_EMPTY);
-  EXPECT_EQ(foodLeft, 156);
-  EXPECT_EQ(blueCountdown, 200);
-  EXPECT_TRUE(red.isBlue());
-  EXPECT_EQ(red.getSlowDownFactor(), 3);
 }
 
 }  // namespace

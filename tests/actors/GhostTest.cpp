@@ -32,9 +32,7 @@ TEST_F(GhostTest, freshGhostWalksOutThroughTheDoorInEitherMode) {
       auto g = makeGhost(kind);
       for (int i = 1; i <= 39; ++i) {
         ASSERT_TRUE(g->update(maze)) << "update " << i;
-        if (i == 19) {
-          EXPECT_EQ(g->getY(), 250) << "the door's centre";
-        }
+        if (i == 19) { EXPECT_EQ(g->getY(), 250) << "the door's centre"; }
       }
       EXPECT_EQ(g->getX(), 190);
       EXPECT_EQ(g->getY(), 270) << "the cell above the door";
@@ -43,9 +41,7 @@ TEST_F(GhostTest, freshGhostWalksOutThroughTheDoorInEitherMode) {
 }
 
 TEST_F(GhostTest, caughtGhostWaitsAtHomeUntilItsCountdownReleasesItStillBlueAndSlow) {
-  const struct {
-    int countdown, releasedOnUpdate;
-  } cases[] = {{10, 10}, {1, 1}, {0, 1}, {-3, 1}};
+  const struct { int countdown, releasedOnUpdate; } cases[] = {{10, 10}, {1, 1}, {0, 1}, {-3, 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "countdown " << c.countdown);
     RedGhost g;
@@ -69,32 +65,6 @@ TEST_F(GhostTest, caughtGhostWaitsAtHomeUntilItsCountdownReleasesItStillBlueAndS
     EXPECT_TRUE(g.isBlue());
     EXPECT_EQ(g.getSlowDownFactor(), 4);
   }
-}
-
-TEST_F(GhostTest, pillTurnsEveryPlayingGhostBlueAndSlowAndCountsAsFood) {
-  powerpillSlowdownFactor = 3;
-  nMovesBlueGhosts = 200;
-  RedGhost red;
-  OrangeGhost orange;
-  TurquoiseGhost turquoise;
-  redGhost = &red;
-  orangeGhost = &orange;
-  turquoiseGhost = &turquoise;  // green does not play
-  orange.setActive(false);      // waiting in the house
-  startBlueGhosts();
-  for (Ghost* g : {redGhost, orangeGhost, turquoiseGhost}) {
-    EXPECT_TRUE(g->isBlue()) << g->getKind();
-    EXPECT_EQ(g->getSlowDownFactor(), 3) << g->getKind();
-  }
-  EXPECT_EQ(blueCountdown, 200);
-  EXPECT_EQ(foodLeft, 156);
-
-  blueCountdown = 17;
-  foodLeft = 1;
-  startBlueGhosts();
-  EXPECT_EQ(blueCountdown, 200) << "a second pill restarts the full period";
-  EXPECT_EQ(foodLeft, 0);
-  EXPECT_TRUE(gameWon) << "a pill that is the last food wins";
 }
 
 // (90, 350) is a crossing: a ghost moving up may go left, up or right there.
@@ -154,22 +124,6 @@ TEST_F(GhostTest, eachBehaviourChoosesItsOwnWayAtAJunction) {
   }
 }
 
-TEST_F(GhostTest, everyBehaviourTakesTheOnlyOpenDirection) {
-  player.setPosition(30, 410);
-  const std::string behaviours[] = {"wander", "scatter", "red", "green", "orange", "turquoise"};
-  for (double firstDraw : {0.0, 0.6, 0.9}) {
-    for (int b = 0; b < 6; ++b) {
-      SCOPED_TRACE(behaviours[b] + " after a draw of " + std::to_string(firstDraw));
-      ScriptedDraws draws({firstDraw, 0.1, 0.3, 0.6, 0.9});
-      auto g = ghostAt(b < 2 ? RED : b - 1, 50, 30, DIR_RIGHT);
-      ASSERT_EQ(g->openDirections(maze), DIR_RIGHT);
-      EXPECT_TRUE(b == 0 ? g->wander(maze) : b == 1 ? g->scatter(maze) : g->attack(maze));
-      EXPECT_EQ(g->getDirection(), DIR_RIGHT);
-      EXPECT_EQ(g->getX(), 51);
-    }
-  }
-}
-
 TEST_F(GhostTest, slowGhostChoosesAgainOnEveryCallAndKeepsOnlyTheMovingChoice) {
   attackMode = true;
   ScriptedDraws draws({0.2, 0.9});
@@ -182,20 +136,6 @@ TEST_F(GhostTest, slowGhostChoosesAgainOnEveryCallAndKeepsOnlyTheMovingChoice) {
   EXPECT_EQ(g->getDirection(), DIR_LEFT);
   EXPECT_EQ(g->getX(), 89);
   EXPECT_EQ(draws.drawsTaken(), 2);
-}
-
-TEST_F(GhostTest, scatterLeadsIntoTheHouseThroughTheDoorAndOutAgain) {
-  auto g = makeGhost(GREEN);
-  for (int i = 0; i < 39; ++i) g->update(maze);
-  ASSERT_EQ(g->getY(), 270);
-  g->update(maze);
-  EXPECT_EQ(g->getDirection(), DIR_DOWN) << "the target's primary is down, through the door";
-  EXPECT_EQ(g->getY(), 269);
-  for (int i = 0; i < 39; ++i) g->update(maze);
-  ASSERT_EQ(g->getY(), 230) << "the house centre";
-  g->update(maze);
-  EXPECT_EQ(g->getDirection(), DIR_UP);
-  EXPECT_EQ(g->getY(), 231);
 }
 
 }  // namespace

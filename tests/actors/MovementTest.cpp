@@ -22,23 +22,15 @@ class Actor : public Player {
 using Movement = ActorTest;
 
 TEST(CellPosition, isTheCellWhoseCentreIsAtOrLeftOfAndBelowThePosition) {
-  const struct {
-    int x, y, col, row;
-  } cases[] = {{29, 30, 0, 1},  {190, 231, 9, 11},  {190, 190, 9, 9},
+  const struct { int x, y, col, row; } cases[] = {{29, 30, 0, 1},  {190, 231, 9, 11},  {190, 190, 9, 9},
                {10, 10, 0, 0},  {370, 430, 18, 21}, {49, 69, 1, 2}};
   for (const auto& c : cases) {
-    EXPECT_EQ(Actor(CHOMPER, c.x, c.y, DIR_LEFT).cellPosition(), CellPos(c.col, c.row))
-        << c.x << ", " << c.y;
+    EXPECT_EQ(Actor(CHOMPER, c.x, c.y, DIR_LEFT).cellPosition(), CellPos(c.col, c.row)) << c.x << ", " << c.y;
   }
 }
 
 TEST_F(Movement, openExitsFollowTheWallsTheDoorAndTheReverseRule) {
-  const struct {
-    const char* name;
-    int kind, x, y, direction;
-    bool attack;
-    int mask;
-  } cases[] = {
+  const struct { const char* name; int kind, x, y, direction; bool attack; int mask; } cases[] = {
       {"one pixel off a centre", CHOMPER, 31, 30, DIR_LEFT, false, 0},
       {"corner, chomper", CHOMPER, 30, 30, DIR_LEFT, false, DIR_UP | DIR_RIGHT},
       {"chomper keeps its reverse", CHOMPER, 190, 190, DIR_LEFT, false, DIR_LEFT | DIR_RIGHT},
@@ -64,27 +56,18 @@ TEST_F(Movement, openExitsFollowTheWallsTheDoorAndTheReverseRule) {
 }
 
 TEST_F(Movement, stepMovesOnePixelUnlessAWallOrTheDoorRefuses) {
-  const struct {
-    const char* name;
-    int kind, x, y, direction;
-    bool attack, moved;
-    int toX, toY;
-  } cases[] = {
+  const struct { const char* name; int kind, x, y, direction; bool attack, moved; int toX, toY; } cases[] = {
       {"left", CHOMPER, 90, 350, DIR_LEFT, false, true, 89, 350},
       {"up is y + 1", CHOMPER, 90, 350, DIR_UP, false, true, 90, 351},
       {"right", CHOMPER, 90, 350, DIR_RIGHT, false, true, 91, 350},
       {"down is y - 1", CHOMPER, 90, 350, DIR_DOWN, false, true, 90, 349},
       {"a wall refuses", CHOMPER, 190, 190, DIR_UP, false, false, 190, 190},
       {"between centres the maze is not asked", CHOMPER, 31, 30, DIR_LEFT, false, true, 30, 30},
-      {"chomper never enters the door, scatter", CHOMPER, 190, 270, DIR_DOWN, false, false, 190,
-       270},
-      {"chomper never enters the door, attack", CHOMPER, 190, 270, DIR_DOWN, true, false, 190,
-       270},
+      {"chomper never enters the door, scatter", CHOMPER, 190, 270, DIR_DOWN, false, false, 190, 270},
+      {"chomper never enters the door, attack", CHOMPER, 190, 270, DIR_DOWN, true, false, 190, 270},
       {"ghost enters the door from above", RED, 190, 270, DIR_DOWN, false, true, 190, 269},
-      {"no direction stays but counts as moved", CHOMPER, 190, 190, DIR_NONE, false, true, 190,
-       190},
-      {"not one of the four, likewise", CHOMPER, 190, 190, DIR_LEFT | DIR_UP, false, true, 190,
-       190}};
+      {"no direction stays but counts as moved", CHOMPER, 190, 190, DIR_NONE, false, true, 190, 190},
+      {"not one of the four, likewise", CHOMPER, 190, 190, DIR_LEFT | DIR_UP, false, true, 190, 190}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     attackMode = c.attack;

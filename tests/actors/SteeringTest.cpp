@@ -11,9 +11,7 @@
 namespace {
 
 TEST(Steering, headingTowardsAPointTakesTheAxisOfTheLargerDistanceFirst) {
-  const struct {
-    int dx, dy, primary, secondary;
-  } cases[] = {
+  const struct { int dx, dy, primary, secondary; } cases[] = {
       // Up and right; a tie goes right.
       {10, 30, DIR_UP, DIR_RIGHT}, {30, 10, DIR_RIGHT, DIR_UP}, {20, 20, DIR_RIGHT, DIR_UP},
       // Down and right (dy <= 0); a tie goes down.

@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "tests/engine/ChildProcess.h"
-#include "tests/engine/EngineTestSupport.h"
-#include "tests/engine/GameProcess.h"
+#include "tests/support/Process.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ class ChompsimTest : public ::testing::Test {
   // its exit status, its output (both streams) in `output`.
   int run(std::vector<std::string> args) {
     ChildProcess child({std::move(args),
-                        {{"CHOMPSIM", SIM}, {"CHOMPGAME", gameProgram()}, {"SDL_VIDEODRIVER", "offscreen"},
+                        {{"CHOMPSIM", SIM}, {"CHOMPGAME", std::string(CHOMP_BINARY_DIR) + "/chompgame"}, {"SDL_VIDEODRIVER", "offscreen"},
                          {"REPLAY_HOLD", "0"}},
                         dir.path(), dir.path() + "/output.txt", true});
     const int status = child.wait();
@@ -78,7 +78,7 @@ TEST_F(ChompsimTest, badUsageIsOneLineAndStatus2BeforeAnyGame) {
     args.insert(args.begin(), {SIM, "--csv", "rows.csv"});
     EXPECT_EQ(run(args), 2) << args[3];
     EXPECT_EQ(linesOf(output).size(), 1u) << output;
-    EXPECT_FALSE(fileExists("rows.csv")) << args[3];
+    EXPECT_FALSE(std::filesystem::exists("rows.csv")) << args[3];
   }
   EXPECT_EQ(run({SIM, "--csv", "no/such/folder/rows.csv"}), 2) << output;
 }

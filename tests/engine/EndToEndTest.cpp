@@ -1,24 +1,24 @@
 // The real program, run offscreen in a folder of its own with the shipped
-// sprites: an unattended series and the interactive start screen.
+// sprites: a series set on the command line and bad usage.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <regex>
-#include <string>
-#include <vector>
 
-#include "tests/engine/EngineTestSupport.h"
-#include "tests/engine/GameProcess.h"
+#include "tests/support/Process.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
 class EndToEndTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(std::filesystem::exists(gameProgram())) << gameProgram();
     std::filesystem::create_directory("data");
     copyShippedSprites("data");
+  }
+  int runGame(int timeoutSeconds, const std::vector<std::string>& args) {
+    return startGame(dir.path(), timeoutSeconds, "output.txt", args)->wait();
   }
 
   TempDir dir;
@@ -27,7 +27,7 @@ class EndToEndTest : public ::testing::Test {
 TEST_F(EndToEndTest, aSeriesSetOnTheCommandLineAppendsThreeLinesReportsEachGameAndLeavesTheConfigAlone) {
   writeFile("data/config.txt", "runs 0\n");
   writeFile("data/gamedata.txt", "1 1 1 1 1 2450\n");  // kept: the file is only appended to
-  EXPECT_EQ(runGame(dir.path(), 240, {"--set", "runs=3", "--set", "data=1", "--set", "control=1", "--set", "fps=100000"}), 0)
+  EXPECT_EQ(runGame(240, {"--set", "runs=3", "--set", "data=1", "--set", "control=1", "--set", "fps=100000"}), 0)
       << readFile("output.txt");
   EXPECT_EQ(readFile("data/config.txt"), "runs 0\n");
   const std::vector<std::string> lines = linesOf(readFile("data/gamedata.txt"));
@@ -50,15 +50,9 @@ TEST_F(EndToEndTest, aSeriesSetOnTheCommandLineAppendsThreeLinesReportsEachGameA
 TEST_F(EndToEndTest, badUsageEndsWithStatusTwoAndOneLineOnStandardError) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"--set", "bogus"}, {"--set", "bogus=1"}, {"--set", "fps=fast"}, {"--config", "none.txt"}, {"extra"}}) {
-    EXPECT_EQ(runGame(dir.path(), 10, args), 2) << args[0];
+    EXPECT_EQ(runGame(10, args), 2) << args[0];
     EXPECT_EQ(linesOf(readFile("output.txt")).size(), 1u) << readFile("output.txt");
   }
-}
-
-TEST_F(EndToEndTest, withoutAConfigTheGameWaitsOnTheStartScreen) {
-  // Still running when the time limit ends it (status 124), no game played.
-  EXPECT_EQ(runGame(dir.path(), 3), 124) << readFile("output.txt");
-  EXPECT_FALSE(fileExists("data/gamedata.txt"));
 }
 
 }  // namespace

@@ -1,29 +1,38 @@
 #pragma once
-// A game engine in a temporary working folder, with a chomper the test steers
+// A game window in a temporary working folder, with a chomper the test steers
 // and a frame timer on a fake clock that records every sleep.
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "actors/Chomper.h"
 #include "game/GameEngine.h"
-#include "maze/GameState.h"
-#include "tests/engine/EngineTestSupport.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/TempDir.h"
 
-class EngineTest : public ::testing::Test {
+// A chomper whose decision is whatever the test put in `nextDirection`.
+class ScriptedChomper : public Chomper {
+ public:
+  void decide() override {
+    ++decisions;
+    setDirection(nextDirection);
+  }
+  int nextDirection = DIR_NONE;
+  int decisions = 0;
+};
+
+class EngineTest : public GameFixture {
  protected:
   void SetUp() override {
-    resetGameState();
+    GameFixture::SetUp();
     engine = std::make_unique<GameEngine>();
     setChomper(&chomp);
   }
   void TearDown() override {
     engine.reset();
-    setChomper(nullptr);
-    resetGameState();
+    GameFixture::TearDown();
   }
 
   // Reads the settings, creates the enabled ghosts and starts a game.

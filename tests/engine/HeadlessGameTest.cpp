@@ -56,6 +56,16 @@ TEST_F(HeadlessGameTest, steppingWithTheBuiltInChoicePlaysTheWholeGameMoveForMov
   EXPECT_EQ(unknown, "speed");
 }
 
+TEST_F(HeadlessGameTest, thePlayerAloneInTheMazeEatsEverythingInAFixedNumberOfMoves) {
+  HeadlessGame game;
+  ASSERT_TRUE(game.configure({"", {{"red_ghost", 0}, {"green_ghost", 0}, {"orange_ghost", 0}, {"turquoise_ghost", 0}},
+                              200000}));
+  const GameOutcome alone = game.play(1);
+  EXPECT_TRUE(alone.won);
+  EXPECT_EQ(alone.foodLeft, 0);
+  EXPECT_EQ(alone.moves, 4681);
+}
+
 GameOutcome outcome(bool won, bool unended, int score, long long moves) {
   GameOutcome o;
   o.won = won;
@@ -66,17 +76,13 @@ GameOutcome outcome(bool won, bool unended, int score, long long moves) {
 }
 
 TEST(OutcomeSummaryTest, figuresOfAListOfGames) {
-  struct Row {
-    std::vector<GameOutcome> games;
-    OutcomeSummary expected;
-  };
+  struct Row { std::vector<GameOutcome> games; OutcomeSummary expected; };
   const Row rows[] = {
       {{}, {}},
       {{outcome(true, false, 7, 9)}, {1, 100, 20.654931, 100, 7, 7, 7, 7, 9, 0}},
       {{outcome(false, false, 50, 100), outcome(true, false, 10, 200), outcome(false, true, 40, 300),
         outcome(true, false, 30, 400), outcome(false, false, 20, 500)},
-       {5, 40, 11.762077, 76.927572, 30, 30, 14, 46, 300, 1}},
-  };
+       {5, 40, 11.762077, 76.927572, 30, 30, 14, 46, 300, 1}}, };
   for (const Row& row : rows) {
     const OutcomeSummary s = summarizeOutcomes(row.games);
     const OutcomeSummary& e = row.expected;

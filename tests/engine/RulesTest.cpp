@@ -35,11 +35,12 @@ TEST_F(RulesTest, eatingAllFoodWithDefaultsScores1930AndTheLastPieceWins) {
   EXPECT_EQ(chomp.getScore(), 1930);
 }
 
-TEST_F(RulesTest, underKeyboardControlTheRememberedArrowSteers) {
+TEST_F(RulesTest, underKeyboardControlABlockedArrowStaysRememberedUntilItsWayOpens) {
   startGame(NO_GHOSTS);
-  engine->OnKeyboard(KEY_RIGHT, true);
-  engine->gameTick();
-  EXPECT_EQ(chomp.getX(), 191);
+  engine->OnKeyboard(KEY_UP, true);  // walled above (9, 9), (8, 9) and (7, 9); open above (6, 9)
+  for (int move = 1; move <= 61; ++move) engine->gameTick();
+  EXPECT_EQ(chomp.getX(), 130);
+  EXPECT_EQ(chomp.getY(), 191);
   EXPECT_EQ(chomp.decisions, 0);
 }
 
@@ -131,9 +132,13 @@ TEST_F(RulesTest, aSecondPillExtendsTheBluePeriod) {
   EXPECT_EQ(blueCountdown, 0);
 }
 
-TEST_F(RulesTest, whenTheBluePeriodEndsEachGhostGetsItsConfiguredSlowDownBack) {
+TEST_F(RulesTest, aBluePeriodStillRunningRunsOutInTheNextGameGivingEachGhostItsConfiguredSlowDown) {
   startPlainGame("n_moves_blue_ghosts 100 red_ghost_slow_down_factor 3 orange_ghost_slow_down_factor 5\n");
-  for (int move = 1; move <= 100; ++move) tickAt(1, 19);
+  for (int move = 1; move <= 10; ++move) tickAt(1, 19);
+  engine->resetGame();
+  EXPECT_EQ(blueCountdown, 90);
+  for (int move = 11; move <= 100; ++move) tickAt(9, 9);
+  EXPECT_EQ(blueCountdown, 0);
   const int expected[] = {3, 1, 5, 1};
   const auto ghosts = GameEngine::ghostsInPlayOrder();
   for (int i = 0; i < 4; ++i) {

@@ -21,36 +21,6 @@ std::vector<unsigned char> fileBytes(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct ShippedSprite {
-  std::string name;
-  int width;
-  int height;
-};
-
-std::vector<ShippedSprite> shippedSprites() {
-  std::vector<ShippedSprite> sprites = {{"dot.tga", 4, 4},      {"powerpill.tga", 10, 10},
-                                        {"fruit.tga", 16, 16},  {"start.tga", 300, 80},
-                                        {"win.tga", 300, 80},   {"lose.tga", 300, 80}};
-  for (const char* direction : {"left", "right", "up", "down"}) {
-    for (const char* actor : {"chomp", "redghost", "greenghost", "orangeghost", "turquoiseghost", "blueghost"}) {
-      sprites.push_back({std::string(actor) + direction + ".tga", 18, 18});
-    }
-  }
-  return sprites;
-}
-
-TEST(SpritesTest, everySpriteTheGameNamesIsShippedAndLoads) {
-  const std::vector<ShippedSprite> sprites = shippedSprites();
-  EXPECT_EQ(sprites.size(), 30u);
-  for (const ShippedSprite& s : sprites) {
-    gxbase::Image image;
-    ASSERT_TRUE(image.Load(shipped(s.name).c_str())) << s.name;
-    EXPECT_EQ(image.Width(), s.width) << s.name;
-    EXPECT_EQ(image.Height(), s.height) << s.name;
-    EXPECT_TRUE(image.Format() == gxbase::BGR || image.Format() == gxbase::BGRA) << s.name;
-  }
-}
-
 // Each shipped file is exactly what the tool writes today.
 TEST(SpritesTest, shippedScreensAndFoodAreTheToolsOutput) {
   const struct {

@@ -11,17 +11,16 @@
 #include "JournalWindow.h"
 #include "gxbase/Main.h"
 
-using fwtest::Journal;
-using fwtest::JournalWindow;
+using namespace fwtest;
 using gxbase::Main;
 
 namespace {
 
-// Ends a run that a broken loop would never end, so a fault fails the test
-// instead of hanging it.
 constexpr auto kRunLimit = std::chrono::seconds(20);
 constexpr int kRunOutOfTime = 99;
 
+// Records its handler calls; ends a run that a broken loop would never end,
+// so a fault fails the test instead of hanging it.
 class TestApp : public gxbase::App {
  public:
   void OnStart() override {
@@ -31,21 +30,16 @@ class TestApp : public gxbase::App {
   }
   void OnIdle() override {
     journal.push_back("app:idle");
-    if (onIdle) onIdle();
-    if (std::chrono::steady_clock::now() - started > kRunLimit) Main::Instance().PostQuit(kRunOutOfTime);
+    if (std::chrono::steady_clock::now() - started > std::chrono::seconds(20)) Main::Instance().PostQuit(99);
   }
   void OnTimer(double seconds) override {
-    journal.push_back("app:timer");
     if (onTimer) onTimer(seconds);
   }
   void OnExit() override { journal.push_back("app:exit"); }
 
   Journal journal;
   std::function<void()> onStart;
-  std::function<void()> onIdle;
   std::function<void(double)> onTimer;
-
- private:
   std::chrono::steady_clock::time_point started;
 };
 
@@ -55,20 +49,13 @@ TestApp app;
 class AppRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    app.journal.clear();
+    journal.clear();
     app.onStart = nullptr;
-    app.onIdle = nullptr;
     app.onTimer = nullptr;
   }
   int Run() { return gxbase::Entry(0, nullptr); }
-
-  // Entries of one kind between two positions of the journal.
-  int Count(const std::string& entry) const {
-    return static_cast<int>(std::count(app.journal.begin(), app.journal.end(), entry));
-  }
   size_t Position(const std::string& entry, size_t from = 0) const {
-    auto found = std::find(app.journal.begin() + from, app.journal.end(), entry);
-    return static_cast<size_t>(found - app.journal.begin());
+    return std::find(journal.begin() + from, journal.end(), entry) - journal.begin();
   }
 
   Journal& journal = app.journal;
@@ -84,11 +71,7 @@ TEST_F(AppRun, runWithoutWindowsStartsAndExitsWithZero) {
 TEST_F(AppRun, handlersRunInTheirLifeCycleOrderAndRedrawsMergeIntoOnePaintBeforeTheNextIdlePass) {
   JournalWindow window(journal, "main");
   window.onIdle = [&] {
-    if (window.idlePasses == 1) {
-      window.Redraw();
-      window.Redraw();
-      window.Redraw();
-    }
+    for (int k = 0; k < 3 && window.idlePasses == 1; ++k) window.Redraw();
     if (window.idlePasses == 3) window.Close();
   };
   EXPECT_EQ(Run(), 0);
@@ -113,9 +96,7 @@ TEST_F(AppRun, closingASecondaryWindowHidesItAndClosingTheMainOneEndsTheRun) {
   int secondIdleAtHide = 0;
   second.onIdle = [&] {
     if (second.idlePasses == 2) second.Close();
-    if (second.idlePasses > 2) {
-      EXPECT_FALSE(second.Extra()->IsShown());
-    }
+    if (second.idlePasses > 2) { EXPECT_FALSE(second.Extra()->IsShown()); }
   };
   main.onIdle = [&] {
     if (main.idlePasses == 5) {
@@ -136,7 +117,7 @@ TEST_F(AppRun, closingASecondaryWindowHidesItAndClosingTheMainOneEndsTheRun) {
   EXPECT_LT(Position("main:destroy current"), Position("second:destroy current"));
   EXPECT_LT(Position("second:destroy current"), Position("app:exit"));
   EXPECT_FALSE(second.HasContext());
-  EXPECT_EQ(Count("hidden:create current"), 1);
+  EXPECT_EQ(std::count(journal.begin(), journal.end(), "hidden:create current"), 1);
   EXPECT_GE(hidden.idlePasses, 5);
 }
 

@@ -7,48 +7,21 @@
 #include "JournalWindow.h"
 #include "gxbase/Platform.h"
 
-using fwtest::Journal;
-using fwtest::JournalWindow;
+using namespace fwtest;
 
 namespace {
 
-SDL_Event Key(Uint32 type, SDL_Keycode symbol, bool repeat) {
-  SDL_Event event;
-  SDL_zero(event);
-  event.type = type;
-  event.key.keysym.sym = symbol;
-  event.key.repeat = repeat ? 1 : 0;
-  return event;
-}
-SDL_Event Motion(int x, int y) {
-  SDL_Event event;
-  SDL_zero(event);
-  event.type = SDL_MOUSEMOTION;
-  event.motion.x = x;
-  event.motion.y = y;
-  return event;
-}
-SDL_Event Button(Uint32 type, Uint8 button) {
-  SDL_Event event;
-  SDL_zero(event);
-  event.type = type;
-  event.button.button = button;
-  return event;
-}
-SDL_Event Window(SDL_WindowEventID kind, int data1 = 0, int data2 = 0) {
-  SDL_Event event;
-  SDL_zero(event);
-  event.type = SDL_WINDOWEVENT;
-  event.window.event = kind;
-  event.window.data1 = data1;
-  event.window.data2 = data2;
-  return event;
-}
-SDL_Event Created() {
-  SDL_Event event;
-  SDL_zero(event);
-  event.type = gxbase::Platform::TypeOf(gxbase::Platform::Event::Created);
-  return event;
+// An event of the type with its first fields: key and repeat, x and y,
+// button, or window event and size.
+SDL_Event Make(Uint32 type, int a = 0, int b = 0, int c = 0) {
+  SDL_Event e;
+  SDL_zero(e);
+  e.type = type;
+  if (type == SDL_KEYDOWN || type == SDL_KEYUP) e.key.keysym.sym = a, e.key.repeat = b;
+  if (type == SDL_MOUSEMOTION) e.motion.x = a, e.motion.y = b;
+  if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) e.button.button = a;
+  if (type == SDL_WINDOWEVENT) e.window.event = a, e.window.data1 = b, e.window.data2 = c;
+  return e;
 }
 
 // An open window of 100 x 50 whose journal starts empty.
@@ -57,7 +30,6 @@ class OpenWindow : public ::testing::Test {
   void SetUp() override {
     window.SetSize(100, 50);
     ASSERT_TRUE(window.Extra()->Create());
-    journal.clear();
   }
   void TearDown() override { window.Extra()->Destroy(); }
   void Send(const SDL_Event& event) { window.Extra()->Dispatch(&event); }
@@ -69,22 +41,19 @@ class OpenWindow : public ::testing::Test {
 }  // namespace
 
 TEST_F(OpenWindow, eventsReachTheirHandlersWithTheFrameworksArguments) {
-  const struct { const char* what; std::vector<SDL_Event> events; std::vector<std::string> entries; } cases[] = {
-      {"heldKeyRepeatsDownsThenOneUp",
-       {Key(SDL_KEYDOWN, SDLK_LEFT, false), Key(SDL_KEYDOWN, SDLK_LEFT, true), Key(SDL_KEYUP, SDLK_LEFT, false)},
+  const Uint32 created = gxbase::Platform::TypeOf(gxbase::Platform::Event::Created);
+  const struct { std::vector<SDL_Event> events; std::vector<std::string> entries; } cases[] = {
+      {{Make(SDL_KEYDOWN, SDLK_LEFT), Make(SDL_KEYDOWN, SDLK_LEFT, 1), Make(SDL_KEYUP, SDLK_LEFT)},
        {"key 0x25 down", "key 0x25 down", "key 0x25 up"}},
-      {"mouseYCountsFromTheBottomEdge",
-       {Motion(0, 49), Motion(0, 0), Motion(-3, 60)},
+      {{Make(SDL_MOUSEMOTION, 0, 49), Make(SDL_MOUSEMOTION, 0, 0), Make(SDL_MOUSEMOTION, -3, 60)},
        {"move 0,0", "move 0,49", "move -3,-11"}},
-      {"buttonsAreNumberedLeftMiddleRight",
-       {Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT),
-        Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE), Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT),
-        Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1)},
+      {{Make(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), Make(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT),
+        Make(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE), Make(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT),
+        Make(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1)},
        {"button 0 down", "button 0 up", "button 1 down", "button 2 down"}},
-      {"sizeChangeCallsOnResize", {Window(SDL_WINDOWEVENT_SIZE_CHANGED, 64, 48)}, {"resize 64x48"}},
-      {"creationNotificationRunsOnCreateWithContextCurrent", {Created()}, {"create current"}}};
+      {{Make(SDL_WINDOWEVENT, SDL_WINDOWEVENT_SIZE_CHANGED, 64, 48)}, {"resize 64x48"}},
+      {{Make(created)}, {"create current"}}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
     journal.clear();
     for (const SDL_Event& event : c.events) Send(event);
     EXPECT_EQ(window.Entries(), c.entries);
@@ -93,7 +62,8 @@ TEST_F(OpenWindow, eventsReachTheirHandlersWithTheFrameworksArguments) {
 }
 
 TEST_F(OpenWindow, exposeAndRedrawRequestsMergeIntoOnePaintOnlyWhileShown) {
-  Send(Window(SDL_WINDOWEVENT_EXPOSED));
+  journal.clear();
+  Send(Make(SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED));
   window.Redraw();
   window.Redraw();
   EXPECT_TRUE(window.Extra()->PaintIfNeeded());

@@ -2,12 +2,10 @@
 // A window that writes every handler call into a shared journal, so tests
 // can check which handlers ran and in what order.
 
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "gxbase/ContextStack.h"
 #include "gxbase/GLWindow.h"
 #include "gxbase/WindowEx.h"
 
@@ -17,33 +15,21 @@ using Journal = std::vector<std::string>;
 
 class JournalWindow : public gxbase::GLWindow {
  public:
-  JournalWindow(Journal& journal, std::string name) : journal(journal), name(std::move(name)) {
-    Write("construct");
-  }
+  JournalWindow(Journal& journal, std::string name) : journal(journal), name(std::move(name)) { Write("construct"); }
 
-  void OnCreate() override {
-    Write(Current() ? "create current" : "create");
-    if (onCreate) onCreate();
-  }
-  void OnDestroy() override { Write(Current() ? "destroy current" : "destroy"); }
-  void OnDisplay() override {
-    Write("display");
-    GLWindow::OnDisplay();
-  }
+  void OnCreate() override { Write(Extra()->IsCurrent() ? "create current" : "create"); }
+  void OnDestroy() override { Write(Extra()->IsCurrent() ? "destroy current" : "destroy"); }
+  void OnDisplay() override { Write("display"); }
   void OnResize(int width, int height) override {
     Write("resize " + std::to_string(width) + "x" + std::to_string(height));
     GLWindow::OnResize(width, height);
   }
-  void OnMouseButton(int button, bool down) override {
-    Write("button " + std::to_string(button) + (down ? " down" : " up"));
-  }
-  void OnMouseMove(int x, int y) override {
-    Write("move " + std::to_string(x) + "," + std::to_string(y));
-  }
+  void OnMouseButton(int button, bool down) override { Write("button " + std::to_string(button) + Down(down)); }
+  void OnMouseMove(int x, int y) override { Write("move " + std::to_string(x) + "," + std::to_string(y)); }
   void OnKeyboard(int key, bool down) override {
-    char text[32];
-    std::snprintf(text, sizeof text, "key 0x%02X %s", key, down ? "down" : "up");
-    Write(text);
+    char code[8];
+    std::snprintf(code, sizeof code, "0x%02X", key);
+    Write(std::string("key ") + code + Down(down));
   }
   void OnIdle() override {
     ++idlePasses;
@@ -59,12 +45,11 @@ class JournalWindow : public gxbase::GLWindow {
     return mine;
   }
 
-  std::function<void()> onCreate;
   std::function<void()> onIdle;
   int idlePasses = 0;
 
  private:
-  bool Current() const { return Extra()->IsCurrent(); }
+  static const char* Down(bool down) { return down ? " down" : " up"; }
   void Write(const std::string& what) { journal.push_back(name + ":" + what); }
 
   Journal& journal;

@@ -1,38 +1,16 @@
-// The shared game state: its reset, the level and its food, eating and winning.
-
-#include "maze/GameState.h"
+// The level: its food, its border, the tunnel and the filler beside it.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "tests/support/GameFixture.h"
+
 namespace {
 
-class GameStateTest : public ::testing::Test {
- protected:
-  void SetUp() override { resetGameState(); }
-  void TearDown() override { resetGameState(); }
-};
+int count(const int* grid, int code) { return static_cast<int>(std::count(grid, grid + MAZE_CELLS, code)); }
 
-int count(const int* grid, int code) {
-  return static_cast<int>(std::count(grid, grid + MAZE_CELLS, code));
-}
-
-TEST_F(GameStateTest, resetPutsBackProgramStartValues) {
-  int dummy = 0;
-  setChomper(reinterpret_cast<Chomper*>(&dummy));
-  redGhost = turquoiseGhost = reinterpret_cast<Ghost*>(&dummy);
-  std::fill(maze, maze + MAZE_CELLS, CELL_DOT);
-  gameWon = fruitShown = attackMode = true;
-  foodLeft = blueCountdown = nMovesBlueGhosts = fruitValue = 7;
-  resetGameState();
-  EXPECT_TRUE(!chomper && !redGhost && !turquoiseGhost);
-  EXPECT_EQ(count(maze, 0), MAZE_CELLS);
-  EXPECT_FALSE(gameWon || fruitShown || attackMode);
-  EXPECT_EQ(foodLeft + blueCountdown + nMovesBlueGhosts + fruitValue, 0);
-}
-
-TEST_F(GameStateTest, levelCopiedIntoTheLiveMazeHolds157PiecesOfFood) {
+TEST_F(GameFixture, levelCopiedIntoTheLiveMazeHolds157PiecesOfFood) {
   EXPECT_EQ(count(mazeTemplate, CELL_DOT), 153);
   EXPECT_EQ(count(mazeTemplate, CELL_POWERPILL), 4);
   EXPECT_EQ(count(mazeTemplate, CELL_DOOR), 1);
@@ -41,22 +19,8 @@ TEST_F(GameStateTest, levelCopiedIntoTheLiveMazeHolds157PiecesOfFood) {
   EXPECT_EQ(mazeTemplate[gridIndex(9, 12)], CELL_DOOR);
   EXPECT_EQ(mazeTemplate[gridIndex(9, 13)], CELL_EMPTY);
   EXPECT_EQ(mazeTemplate[gridIndex(9, 9)], CELL_EMPTY);
-  std::copy(mazeTemplate, mazeTemplate + MAZE_CELLS, maze);
   EXPECT_TRUE(std::equal(maze, maze + MAZE_CELLS, mazeTemplate));
-  EXPECT_EQ(countFoodIn(maze), 157);
-}
-
-TEST_F(GameStateTest, eatingThe157thPieceOfTheLevelWins) {
-  std::copy(mazeTemplate, mazeTemplate + MAZE_CELLS, maze);
-  foodLeft = countFoodIn(maze);
-  for (int i = 1; i < 157; ++i) {
-    foodEaten();
-    ASSERT_FALSE(gameWon) << "won after " << i << " pieces";
-  }
-  EXPECT_EQ(foodLeft, 1);
-  foodEaten();
-  EXPECT_TRUE(gameWon);
-  EXPECT_EQ(foodLeft, 0);
+  EXPECT_EQ(foodLeft, 157);
 }
 
 TEST(Level, borderIsClosedButForTheTunnelAndFillerLiesOnlyBesideIt) {
@@ -69,8 +33,7 @@ TEST(Level, borderIsClosedButForTheTunnelAndFillerLiesOnlyBesideIt) {
       EXPECT_EQ(code, filler ? CELL_VOID : tunnelEnd ? CELL_TUNNEL : CELL_WALL) << "cell " << i;
     } else {
       EXPECT_TRUE(code == CELL_WALL || code == CELL_DOOR || code == CELL_DOT ||
-                  code == CELL_POWERPILL || code == CELL_EMPTY)
-          << "cell " << i << " holds " << code;
+                  code == CELL_POWERPILL || code == CELL_EMPTY) << "cell " << i << " holds " << code;
     }
   }
 }

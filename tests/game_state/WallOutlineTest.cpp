@@ -19,12 +19,8 @@ namespace {
 std::vector<int> cellsAlong(const OutlineItem& item) {
   std::vector<std::pair<OutlinePoint, OutlinePoint>> lines;
   int stride = item.primitive == OutlinePrimitive::Segments ? 2 : 1;
-  for (int i = 0; i + 1 < item.count; i += stride) {
-    lines.push_back({item.points[i], item.points[i + 1]});
-  }
-  if (item.primitive == OutlinePrimitive::ClosedLoop) {
-    lines.push_back({item.points[item.count - 1], item.points[0]});
-  }
+  for (int i = 0; i + 1 < item.count; i += stride) lines.push_back({item.points[i], item.points[i + 1]});
+  if (item.primitive == OutlinePrimitive::ClosedLoop) lines.push_back({item.points[item.count - 1], item.points[0]});
   std::vector<int> cells;
   for (const auto& [a, b] : lines) {
     EXPECT_TRUE(a.x == b.x || a.y == b.y) << "outline lines are horizontal or vertical";

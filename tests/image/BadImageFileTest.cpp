@@ -12,22 +12,17 @@
 #include <iterator>
 
 #include "TestFiles.h"
+#include "tests/support/TempDir.h"
 #include "gxbase/BmpReader.h"
 #include "gxbase/Image.h"
 #include "gxbase/PictureDecoder.h"
 #include "gxbase/SystemBitmapLoader.h"
 #include "gxbase/TargaReader.h"
-#include "gxbase/TestContext.h"
+#include "tests/support/GlContext.h"
 
 using gxbase::Image;
 using gxbase::ImageData;
-using imagetest::BmpFile;
-using imagetest::Bmp;
-using imagetest::BmpLayout;
-using imagetest::Bytes;
-using imagetest::Targa;
-using imagetest::TargaFile;
-using imagetest::TargaLayout;
+using namespace imagetest;
 
 namespace {
 
@@ -64,21 +59,21 @@ void Put32(Bytes& file, size_t at, uint32_t value) {
 
 class BadImageFile : public testing::Test {
  protected:
-  imagetest::TempDir dir;
+  TempDir dir;
 };
 
 }  // namespace
 
 TEST_F(BadImageFile, emptyFilesGarbageADirectoryAndANamedPipeAreRefusedWhateverTheirName) {
-  for (const char* name : {"empty.bmp", "empty.tga", "empty.png", "empty"}) ExpectRefusedByAll(dir.Write(name, {}));
+  for (const char* name : {"empty.bmp", "empty.tga", "empty.png", "empty"}) ExpectRefusedByAll(imagetest::Write(name, {}));
   Bytes garbage;
   for (int k = 0; k < 300; ++k) garbage.push_back(static_cast<unsigned char>(k * 97 + 13));
   for (size_t length : {1u, 18u, 26u, 300u})
-    ExpectRefusedByAll(dir.Write("garbage" + std::to_string(length) + ".tga", Truncated(garbage, length)));
-  std::filesystem::create_directories(dir.Path("folder.tga"));
-  ExpectRefusedByAll(dir.Path("folder.tga"));
-  ASSERT_EQ(mkfifo(dir.Path("pipe.tga").c_str(), 0600), 0);
-  ExpectRefusedByAll(dir.Path("pipe.tga"));  // opening it must not wait for a writer
+    ExpectRefusedByAll(imagetest::Write("garbage" + std::to_string(length) + ".tga", Truncated(garbage, length)));
+  std::filesystem::create_directories("folder.tga");
+  ExpectRefusedByAll("folder.tga");
+  ASSERT_EQ(mkfifo("pipe.tga", 0600), 0);
+  ExpectRefusedByAll("pipe.tga");  // opening it must not wait for a writer
 }
 
 TEST_F(BadImageFile, everyTruncationOfAGoodFileIsRefused) {
@@ -99,10 +94,10 @@ TEST_F(BadImageFile, everyTruncationOfAGoodFileIsRefused) {
   for (const Bytes& file : files) {
     {
       Image whole;
-      ASSERT_TRUE(whole.Load(dir.Write("whole" + std::to_string(fileNumber) + ".tga", file).c_str()));
+      ASSERT_TRUE(whole.Load(imagetest::Write("whole" + std::to_string(fileNumber) + ".tga", file).c_str()));
     }
     for (size_t length = 0; length < file.size(); ++length)
-      ExpectRefusedByAll(dir.Write("cut" + std::to_string(fileNumber) + ".tga", Truncated(file, length)));
+      ExpectRefusedByAll(imagetest::Write("cut" + std::to_string(fileNumber) + ".tga", Truncated(file, length)));
     ++fileNumber;
   }
 }
@@ -118,7 +113,7 @@ TEST_F(BadImageFile, everyCutOfARealPngGifAndJpegSpriteLoadsWholeOrIsRefusedAtOn
     Image image;
     ASSERT_TRUE(image.Load(source.c_str())) << name;
     for (size_t length = 0; length < file.size(); ++length) {
-      const bool loaded = image.Load(dir.Write("cut.tga", Truncated(file, length)).c_str());
+      const bool loaded = image.Load(imagetest::Write("cut.tga", Truncated(file, length)).c_str());
       EXPECT_EQ(image.Width(), loaded ? 18 : 0) << name << " cut to " << length;
       EXPECT_FALSE(loaded && std::string(name) == "chomper.png") << "cut to " << length;
     }
@@ -126,13 +121,13 @@ TEST_F(BadImageFile, everyCutOfARealPngGifAndJpegSpriteLoadsWholeOrIsRefusedAtOn
 }
 
 TEST_F(BadImageFile, hugeSizesAreRefusedBeforeAllocating) {
-  ExpectRefusedByAll(dir.Write("huge.tga", TargaFile(Targa(2, 32, 65535, 65535), Bytes(64, 1))));
-  ExpectRefusedByAll(dir.Write("huger.tga", TargaFile(Targa(10, 32, 65535, 65535), Bytes(64, 0xFF))));
+  ExpectRefusedByAll(imagetest::Write("huge.tga", TargaFile(Targa(2, 32, 65535, 65535), Bytes(64, 1))));
+  ExpectRefusedByAll(imagetest::Write("huger.tga", TargaFile(Targa(10, 32, 65535, 65535), Bytes(64, 0xFF))));
   // 23170 x 23170 pixels (2.2 GB) fit a 21 MB run-length file, or a sparse
   // one that takes no disk. Refused before anything is allocated.
-  const std::string runs = dir.Write("sparse.tga", TargaFile(Targa(10, 32, 23170, 23170), Bytes(64, 0)));
+  const std::string runs = imagetest::Write("sparse.tga", TargaFile(Targa(10, 32, 23170, 23170), Bytes(64, 0)));
   std::filesystem::resize_file(runs, 22 << 20);
-  const std::string rows = dir.Write("sparse.bmp", BmpFile(Bmp(24, 23170, 23170), {Bytes(64, 1)}));
+  const std::string rows = imagetest::Write("sparse.bmp", BmpFile(Bmp(24, 23170, 23170), {Bytes(64, 1)}));
   std::filesystem::resize_file(rows, int64_t(23170) * 23172 * 3);
   ExpectRefusedByAll(runs);
   ExpectRefusedByAll(rows);
@@ -140,14 +135,14 @@ TEST_F(BadImageFile, hugeSizesAreRefusedBeforeAllocating) {
   getrusage(RUSAGE_SELF, &usage);
   EXPECT_LT(usage.ru_maxrss, 100 << 10);  // kilobytes: under 100 MB
   // Fits an int but not the file: 40000 x 10000 x 3 bytes.
-  ExpectRefusedByAll(dir.Write("big.tga", TargaFile(Targa(2, 24, 40000, 10000), Bytes(64, 1))));
+  ExpectRefusedByAll(imagetest::Write("big.tga", TargaFile(Targa(2, 24, 40000, 10000), Bytes(64, 1))));
   const struct { int bits, width, height; } sizes[] = {
       {24, 0x7FFFFFFF, 0x7FFFFFFF}, {24, 1 << 30, 4}, {8, 100000, 100000},
       {24, 40000, -10000}, {24, 4, static_cast<int>(0x80000000u)}};
   for (const auto& size : sizes) {
     BmpLayout layout = Bmp(size.bits, size.width, size.height);
     if (size.bits == 8) layout.palette = std::vector<Bytes>(256, Bytes{1, 1, 1});
-    ExpectRefusedByAll(dir.Write("huge.bmp", BmpFile(layout, {Bytes(64, 1)})));
+    ExpectRefusedByAll(imagetest::Write("huge.bmp", BmpFile(layout, {Bytes(64, 1)})));
   }
 }
 
@@ -169,7 +164,7 @@ TEST_F(BadImageFile, bitmapHeadersThatLieAreRefused) {
     Put32(file, lie.at, lie.value);
     SCOPED_TRACE(lie.what);
     Image image = imagetest::MakeImage(gxbase::RGB, 1, {{1, 2, 3}});
-    EXPECT_FALSE(gxbase::ReadBmp(*image.Data(), dir.Write("lie.bmp", file).c_str()));
+    EXPECT_FALSE(gxbase::ReadBmp(*image.Data(), imagetest::Write("lie.bmp", file).c_str()));
     EXPECT_EQ(image.Data()->pixels, nullptr);
   }
 }
@@ -177,10 +172,10 @@ TEST_F(BadImageFile, bitmapHeadersThatLieAreRefused) {
 TEST_F(BadImageFile, targaHeadersThatLieAboutSizesAreRefused) {
   Bytes longId = TargaFile(Targa(2, 24, 3, 3), Bytes(27, 1));
   longId[0] = 255;  // no identification bytes follow
-  ExpectRefusedByAll(dir.Write("id.tga", longId));
-  ExpectRefusedByAll(dir.Write("taller.tga", TargaFile(Targa(2, 24, 2, 3), Bytes(12, 1))));
+  ExpectRefusedByAll(imagetest::Write("id.tga", longId));
+  ExpectRefusedByAll(imagetest::Write("taller.tga", TargaFile(Targa(2, 24, 2, 3), Bytes(12, 1))));
   // A repeat chunk that would run far past a 2 x 2 image.
-  ExpectRefusedByAll(dir.Write("overrun.tga", TargaFile(Targa(10, 24, 2, 2), imagetest::RepeatChunk(128, {1, 2, 3}))));
+  ExpectRefusedByAll(imagetest::Write("overrun.tga", TargaFile(Targa(10, 24, 2, 2), imagetest::RepeatChunk(128, {1, 2, 3}))));
 }
 
 TEST_F(BadImageFile, hugeSizesAreNotHandedToTheSystemDecoders) {
@@ -197,24 +192,24 @@ TEST_F(BadImageFile, hugeSizesAreNotHandedToTheSystemDecoders) {
                            0x2C, 0x60, 0xEA, 0x60, 0xEA, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
   const Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0, 4, 'J', 'F', 0xFF, 0xC0, 0, 11, 8, 0xFF, 0xFF, 0xFF, 0xFF,
                       1, 1, 0x11, 0, 0xFF, 0xD9};
-  ExpectRefusedByAll(dir.Write("huge.png", png));
-  ExpectRefusedByAll(dir.Write("screen.gif", gifScreen));
-  ExpectRefusedByAll(dir.Write("frame.gif", gifFrame));
-  ExpectRefusedByAll(dir.Write("offset.gif", gifOffset));
+  ExpectRefusedByAll(imagetest::Write("huge.png", png));
+  ExpectRefusedByAll(imagetest::Write("screen.gif", gifScreen));
+  ExpectRefusedByAll(imagetest::Write("frame.gif", gifFrame));
+  ExpectRefusedByAll(imagetest::Write("offset.gif", gifOffset));
   // A frame the decoder cannot read, then one of 16898 x 20045 pixels that
   // the decoder goes on to: its surface is refused while it is being made.
   const Bytes secondFrame = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF,
                              0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0x49,  // LZW code size 73: unreadable
                              0x2C, 0, 0, 0, 0, 0x02, 0x42, 0x4D, 0x4E, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
-  ExpectRefusedByAll(dir.Write("second.gif", secondFrame));
-  ExpectRefusedByAll(dir.Write("huge.jpg", jpeg));
+  ExpectRefusedByAll(imagetest::Write("second.gif", secondFrame));
+  ExpectRefusedByAll(imagetest::Write("huge.jpg", jpeg));
 
   BmpLayout runLength = Bmp(8, 30000, 30000);
   runLength.compression = 1;
   runLength.palette = {{1, 2, 3}};
   runLength.coloursUsed = 1;
-  ExpectRefusedByAll(dir.Write("rle.bmp", BmpFile(runLength, {{0, 1}})));
-  ExpectRefusedByAll(dir.Write("sixteen.bmp", BmpFile(Bmp(16, 4000, 4000), {Bytes(64, 1)})));
+  ExpectRefusedByAll(imagetest::Write("rle.bmp", BmpFile(runLength, {{0, 1}})));
+  ExpectRefusedByAll(imagetest::Write("sixteen.bmp", BmpFile(Bmp(16, 4000, 4000), {Bytes(64, 1)})));
 }
 
 TEST_F(BadImageFile, runLengthBitmapWithinTheLimitStillLoads) {
@@ -225,7 +220,7 @@ TEST_F(BadImageFile, runLengthBitmapWithinTheLimitStillLoads) {
   runLength.palette = {{1, 2, 3}};
   runLength.coloursUsed = 1;
   Image image;
-  ASSERT_TRUE(image.Load(dir.Write("rle.bmp", BmpFile(runLength, {{100, 0, 0, 0, 0, 1}})).c_str()));
+  ASSERT_TRUE(image.Load(imagetest::Write("rle.bmp", BmpFile(runLength, {{100, 0, 0, 0, 0, 1}})).c_str()));
   EXPECT_EQ(image.Width(), 100);
   EXPECT_EQ(image.Height(), 100);
   EXPECT_EQ(image.Row(0)[0], 1);

@@ -5,16 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
+#include "tests/support/TempDir.h"
 #include "gxbase/BmpReader.h"
 #include "gxbase/Image.h"
-#include "gxbase/TestContext.h"
+#include "tests/support/GlContext.h"
 
 using gxbase::Image;
-using imagetest::Bmp;
-using imagetest::BmpFile;
-using imagetest::BmpLayout;
-using imagetest::Bytes;
-using imagetest::RowsOf;
+using namespace imagetest;
 
 namespace {
 
@@ -44,9 +41,9 @@ void ExpectSystemLayout(const Image& image, const std::vector<Bytes>& bottomUpRo
 
 class BmpReader : public testing::Test {
  protected:
-  bool Read(const Bytes& file) { return gxbase::ReadBmp(*image.Data(), dir.Write("picture.bmp", file).c_str()); }
+  bool Read(const Bytes& file) { return gxbase::ReadBmp(*image.Data(), imagetest::Write("picture.bmp", file).c_str()); }
 
-  imagetest::TempDir dir;
+  TempDir dir;
   Image image;
 };
 
@@ -89,7 +86,7 @@ TEST_F(BmpReader, unsupportedOrInconsistentLayoutsAreTurnedDownLeavingTheImageEm
 TEST_F(BmpReader, aBitmapOnlyTheSystemLoaderReadsStillLoads) {
   // x1r5g5b5 values, little-endian: red, green, blue / white, black, blue.
   const std::vector<Bytes> fileRows = {{0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00}, {0xFF, 0x7F, 0x00, 0x00, 0x1F, 0x00}};
-  const std::string path = dir.Write("sixteen.bmp", BmpFile(Bmp(16, 3, 2), fileRows));
+  const std::string path = imagetest::Write("sixteen.bmp", BmpFile(Bmp(16, 3, 2), fileRows));
   EXPECT_FALSE(gxbase::ReadBmp(*image.Data(), path.c_str()));
   ASSERT_TRUE(image.Load(path.c_str()));
   ExpectSystemLayout(image, {{0, 0, 255, 0, 255, 0, 255, 0, 0}, {255, 255, 255, 0, 0, 0, 255, 0, 0}});
@@ -101,8 +98,8 @@ TEST_F(BmpReader, aPngLoadsThroughThePictureDecoderOverWhite) {
   const Image picture = imagetest::MakeImage(
       gxbase::RGBA, 3,
       {{255, 0, 0, 255, 0, 0, 0, 0, 0, 255, 0, 255}, {0, 0, 255, 128, 255, 255, 255, 255, 0, 0, 0, 255}});
-  const std::string path = dir.Path("picture.png");
-  ASSERT_TRUE(gxbase::WritePngFile(picture, path.c_str()));
+  const std::string path = "picture.png";
+  ASSERT_TRUE(WritePngFile(picture, path.c_str()));
   ASSERT_TRUE(image.Load(path.c_str()));
   ExpectSystemLayout(image, {{0, 0, 255, 255, 255, 255, 0, 255, 0}, {255, 127, 127, 255, 255, 255, 0, 0, 0}});
 }

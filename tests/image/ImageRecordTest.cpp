@@ -1,5 +1,5 @@
-// The image record: allocation, rows, copies and row order; a picture kept
-// while its file stays the same.
+// The image record: allocation and its limits, conversion between pixel
+// formats; a picture kept while its file stays the same.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -10,81 +10,50 @@
 #include "TestFiles.h"
 #include "gxbase/Image.h"
 #include "gxbase/ImageFileCache.h"
+#include "tests/support/TempDir.h"
 
-using gxbase::Image;
-using imagetest::Bytes;
-using imagetest::MakeImage;
-using imagetest::RowsOf;
+using namespace gxbase;
+using namespace imagetest;
 
-namespace {
-
-void ExpectEmpty(const Image& image) {
-  EXPECT_EQ(image.Width(), 0);
-  EXPECT_EQ(image.Height(), 0);
-  EXPECT_EQ(image.ByteSize(), 0);
-  EXPECT_EQ(image.Row(0), nullptr);
-  EXPECT_EQ(image.Data()->pixels, nullptr);
-  EXPECT_FALSE(image.IsValid());
-}
-
-}  // namespace
-
-TEST(ImageAllocate, edgeCasesSucceedOrFailButAlwaysLeaveAnEmptyImage) {
-  const struct { const char* what; int width, height, padding; gxbase::PixelFormat format; bool succeeds; } cases[] = {
-      {"zeroWidth", 0, 5, 0, gxbase::RGB, true},         {"negativeWidth", -1, 5, 0, gxbase::RGB, false},
-      {"negativeHeight", 5, -1, 0, gxbase::RGB, false},  {"negativePadding", 4, 4, -2, gxbase::RGBA, false},
-      {"beyondIntRange", 65535, 65535, 0, gxbase::BGRA, false},
-      {"paddingBeyondIntRange", 1, 2, 0x7FFFFFFF, gxbase::RGB, false}};
+TEST(ImageAllocate, edgeCasesSucceedOrFailButAlwaysLeaveAnEmptyImageAndPaddingEndsEveryRow) {
+  const struct { int width, height, padding; PixelFormat format; bool succeeds; } cases[] = {
+      {0, 5, 0, RGB, true},      {-1, 5, 0, RGB, false},          {5, -1, 0, RGB, false},
+      {4, 4, -2, RGBA, false},   {65535, 65535, 0, BGRA, false},  {1, 2, 0x7FFFFFFF, RGB, false}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    Image image = MakeImage(gxbase::RGB, 1, {{1, 2, 3}});
-    EXPECT_EQ(image.Allocate(c.width, c.height, c.format, c.padding), c.succeeds);
-    ExpectEmpty(image);
+    Image image = MakeImage(RGB, 1, {{1, 2, 3}});
+    EXPECT_EQ(image.Allocate(c.width, c.height, c.format, c.padding), c.succeeds) << c.width << " " << c.padding;
+    EXPECT_TRUE(image.Width() == 0 && image.ByteSize() == 0 && image.Row(0) == nullptr && !image.IsValid());
   }
-}
-
-TEST(ImageAllocate, paddingIsAddedToEveryRowAndRowsOutsideTheImageAreNull) {
   Image image;
-  ASSERT_TRUE(image.Allocate(3, 2, gxbase::RGB, 3));
-  EXPECT_EQ(image.Stride(), 12);
+  ASSERT_TRUE(image.Allocate(3, 2, RGB, 3));
   EXPECT_EQ(image.ByteSize(), 24);
-  EXPECT_TRUE(image.IsValid());
-  EXPECT_EQ(image.Row(0), image.Data()->pixels);
   EXPECT_EQ(image.Row(1) - image.Row(0), 12);
-  EXPECT_EQ(image.Row(-1), nullptr);
   EXPECT_EQ(image.Row(2), nullptr);
 }
 
-TEST(ImageCopy, copyAndAssignmentKeepFormatPaddingAndPixelsInTheirOwnBuffer) {
-  const Image original = MakeImage(gxbase::BGRA, 2, {{1, 2, 3, 4, 5, 6, 7, 8}, {9, 10, 11, 12, 13, 14, 15, 16}}, 3);
-  const Image copy(original);
-  EXPECT_EQ(copy.Format(), gxbase::BGRA);
-  EXPECT_EQ(copy.Padding(), 3);
-  EXPECT_EQ(RowsOf(copy), RowsOf(original));
-  EXPECT_NE(copy.Row(0), original.Row(0));
-  Image target = MakeImage(gxbase::RGB, 1, {{1, 2, 3}, {4, 5, 6}});
-  target = original;
-  EXPECT_EQ(RowsOf(target), RowsOf(original));
-  target = Image();
-  ExpectEmpty(target);
-}
-
-TEST(ImageFlip, flipReversesRowsTwiceRestoresAndOneRowStaysAsItIs) {
-  const std::vector<Bytes> rows = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}};
-  Image image = MakeImage(gxbase::RGB, 1, rows, 2);
-  image.FlipVertical();
-  EXPECT_EQ(RowsOf(image), (std::vector<Bytes>{{7, 8, 9}, {4, 5, 6}, {1, 2, 3}}));
-  image.FlipVertical();
-  EXPECT_EQ(RowsOf(image), rows);
-  Image oneRow = MakeImage(gxbase::Luminance, 4, {{1, 2, 3, 4}});
-  oneRow.FlipVertical();
-  EXPECT_EQ(RowsOf(oneRow), (std::vector<Bytes>{{1, 2, 3, 4}}));
+TEST(ImageConvert, derivesTheMissingChannelsGreyWeighedThreeSixOneAndDropsThePadding) {
+  // The colour (10, 200, 30) has grey 126.
+  const struct { PixelFormat from; Bytes pixel; PixelFormat to; Bytes expected; } cases[] = {
+      {RGB, {10, 200, 30}, BGRA, {30, 200, 10, 255}},      {RGB, {10, 200, 30}, LuminanceAlpha, {126, 255}},
+      {RGB, {0, 255, 0}, Luminance, {153}},                {RGB, {0, 0, 255}, Alpha, {26}},
+      {BGR, {30, 200, 10}, RGBA, {10, 200, 30, 255}},      {RGBA, {10, 200, 30, 77}, BGR, {30, 200, 10}},
+      {RGBA, {10, 200, 30, 77}, LuminanceAlpha, {126, 77}}, {BGRA, {30, 200, 10, 77}, RGBA, {10, 200, 30, 77}},
+      {BGRA, {30, 200, 10, 77}, Alpha, {77}},              {Luminance, {90}, BGRA, {90, 90, 90, 255}},
+      {LuminanceAlpha, {90, 40}, RGBA, {90, 90, 90, 40}},  {LuminanceAlpha, {90, 40}, Alpha, {40}},
+      {Alpha, {60}, BGRA, {60, 60, 60, 60}},               {Alpha, {60}, LuminanceAlpha, {0, 60}}};
+  for (const auto& c : cases) {
+    Image image = MakeImage(c.from, 1, {c.pixel, c.pixel}, 3);
+    ASSERT_TRUE(image.Convert(c.to));
+    EXPECT_EQ(image.Format(), c.to);
+    EXPECT_EQ(image.Padding(), 0);
+    EXPECT_EQ(RowsOf(image), (std::vector<Bytes>{c.expected, c.expected})) << c.from << " to " << c.to;
+  }
 }
 
 TEST(ImageFileCache, readsTheFileAgainOnlyWhenItsSizeOrModificationTimeChanges) {
-  imagetest::TempDir dir;
+  TempDir dir;
   const auto write = [&](int width, unsigned char value) {
-    return dir.Write("start.tga", imagetest::TargaFile(imagetest::Targa(2, 24, width, 1), Bytes(3 * width, value)));
+    return imagetest::Write("start.tga", imagetest::TargaFile(imagetest::Targa(2, 24, width, 1), Bytes(3 * width, value)));
   };
   const std::string path = write(10, 7);  // long enough for a Targa file
   gxbase::ImageFileCache cache(path);

@@ -4,18 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
+#include "tests/support/TempDir.h"
 #include "gxbase/Image.h"
 #include "gxbase/TargaReader.h"
 
 using gxbase::Image;
-using imagetest::Bytes;
-using imagetest::Concat;
-using imagetest::LiteralChunk;
-using imagetest::RepeatChunk;
-using imagetest::RowsOf;
-using imagetest::Targa;
-using imagetest::TargaFile;
-using imagetest::TargaLayout;
+using namespace imagetest;
 
 namespace {
 
@@ -26,10 +20,10 @@ class TargaReader : public testing::Test {
   // Reads the file into an image that held a picture before.
   bool Read(const std::string& name, const Bytes& file) {
     image = imagetest::MakeImage(gxbase::RGB, 1, {kA});
-    return gxbase::ReadTarga(*image.Data(), dir.Write(name, file).c_str());
+    return gxbase::ReadTarga(*image.Data(), imagetest::Write(name, file).c_str());
   }
 
-  imagetest::TempDir dir;
+  TempDir dir;
   Image image;
 };
 

@@ -1,13 +1,9 @@
 #include "TestFiles.h"
 
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
-
 namespace imagetest {
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -23,25 +19,10 @@ void Put32(Bytes& out, size_t at, uint32_t value) {
 
 }  // namespace
 
-TempDir::TempDir() {
-  static int counter = 0;
-  root = (fs::temp_directory_path() /
-          ("chomp-image-" + std::to_string(getpid()) + "-" + std::to_string(counter++))).string();
-  fs::create_directories(root);
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  fs::remove_all(root, ignored);
-}
-
-std::string TempDir::Path(const std::string& name) const { return root + "/" + name; }
-
-std::string TempDir::Write(const std::string& name, const Bytes& bytes) const {
-  const std::string path = Path(name);
-  std::ofstream out(path, std::ios::binary);
+std::string Write(const std::string& name, const Bytes& bytes) {
+  std::ofstream out(name, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  return path;
+  return name;
 }
 
 TargaLayout Targa(int imageType, int depth, int width, int height) {

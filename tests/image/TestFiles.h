@@ -1,6 +1,6 @@
 #pragma once
 // Picture files the image tests write themselves: Targa and BMP files built
-// byte by byte in a private temporary folder.
+// byte by byte.
 
 #include <cstdint>
 #include <string>
@@ -12,19 +12,8 @@ namespace imagetest {
 
 using Bytes = std::vector<unsigned char>;
 
-// A folder of its own under the system's temporary folder, removed at the end.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  // Full path of a file in the folder.
-  std::string Path(const std::string& name) const;
-  // Writes bytes to the named file and returns its full path.
-  std::string Write(const std::string& name, const Bytes& bytes) const;
-
- private:
-  std::string root;
-};
+// Writes bytes to the named file of the current folder; returns the name.
+std::string Write(const std::string& name, const Bytes& bytes);
 
 struct TargaLayout {
   int imageType = 2;  // 2 uncompressed, 10 run-length coded

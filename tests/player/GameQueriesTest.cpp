@@ -3,21 +3,18 @@
 
 #include "player/GameQueries.h"
 
-#include <utility>
-
 #include "PlayerFixture.h"
 
 using GameQueries = PlayerFixture;
 
-TEST_F(GameQueries, cellCodeIsOutsideOrTheLiveMazesCode) {
-  for (auto [col, row] : {std::pair{-1, 5}, {19, 0}, {0, 22}, {0, -1}}) {
-    EXPECT_EQ(cellCodeAt(col, row), CELL_OUTSIDE) << col << ", " << row;
-  }
-  EXPECT_EQ(cellCodeAt(0, 13), CELL_VOID);
-  EXPECT_EQ(cellCodeAt(9, 12), CELL_DOOR);
-  EXPECT_EQ(cellCodeAt(1, 20), CELL_DOT);
-  maze[gridIndex(1, 20)] = CELL_EMPTY;
-  EXPECT_EQ(cellCodeAt(1, 20), CELL_EMPTY);
+TEST_F(GameQueries, cellCodeIsOutsideTheLiveMazesCodeOrTheShownFruit) {
+  const struct { int col, row, code; } cases[] = {{-1, 5, CELL_OUTSIDE}, {19, 0, CELL_OUTSIDE}, {0, 22, CELL_OUTSIDE},
+      {0, -1, CELL_OUTSIDE}, {0, 13, CELL_VOID}, {9, 12, CELL_DOOR}, {1, 20, CELL_DOT}, {9, 9, CELL_EMPTY}};
+  for (const auto& c : cases) EXPECT_EQ(cellCodeAt(c.col, c.row), c.code) << c.col << ", " << c.row;
+  fruitShown = true;
+  EXPECT_EQ(cellCodeAt(9, 9), CELL_FRUIT);
+  addGhost(turquoiseGhost, 9, 9);
+  EXPECT_EQ(cellCodeAt(9, 9), CELL_TURQUOISE_GHOST);
 }
 
 TEST_F(GameQueries, ghostsInOneCellShowTheFirstOfRedOrangeGreenTurquoiseAndBlueAsBlue) {
@@ -30,35 +27,20 @@ TEST_F(GameQueries, ghostsInOneCellShowTheFirstOfRedOrangeGreenTurquoiseAndBlueA
   addGhost(redGhost, 6, 9)->setBlue(true);
   EXPECT_EQ(cellCodeAt(6, 9), CELL_BLUE_GHOST);
   redGhost->setBlue(false);
-  EXPECT_EQ(cellCodeAt(6, 9), CELL_RED_GHOST);
-  redGhost->setPosition(centreX(6) + 19, centreY(9));
+  redGhost->setPosition(centre(6) + 19, centre(9));
   EXPECT_EQ(cellCodeAt(6, 9), CELL_RED_GHOST) << "between centres: the cell to its left";
-  EXPECT_EQ(cellCodeAt(7, 9), CELL_EMPTY);
 }
 
-TEST_F(GameQueries, shownFruitMarksItsCellUnlessAGhostStandsThere) {
-  fruitShown = true;
-  EXPECT_EQ(cellCodeAt(9, 9), CELL_FRUIT);
-  EXPECT_EQ(cellCodeAt(8, 9), CELL_EMPTY);
-  addGhost(turquoiseGhost, 9, 9);
-  EXPECT_EQ(cellCodeAt(9, 9), CELL_TURQUOISE_GHOST);
-}
-
-TEST_F(GameQueries, absentGhostsAreNotBlueAndStandInTheCorner) {
-  EXPECT_FALSE(redGhostExists() || greenGhostExists() || orangeGhostExists() ||
-               turquoiseGhostExists());
+TEST_F(GameQueries, absentGhostsStandInTheCornerAndBlueAsksTheFirstPresentGhostRedGreenOrangeTurquoise) {
+  EXPECT_FALSE(redGhostExists() || greenGhostExists() || orangeGhostExists() || turquoiseGhostExists());
   EXPECT_FALSE(anyGhostBlue());
   for (CellPos cell : {redGhostCell(), greenGhostCell(), orangeGhostCell(), turquoiseGhostCell()}) {
     EXPECT_EQ(cell, CellPos(0, 0));
   }
-  addGhost(greenGhost, 12, 9);
+  addGhost(orangeGhost, 6, 9, false);
+  addGhost(greenGhost, 12, 9, true);
   EXPECT_TRUE(greenGhostExists());
   EXPECT_EQ(greenGhostCell(), CellPos(12, 9));
-}
-
-TEST_F(GameQueries, anyGhostBlueAsksTheFirstPresentGhostInRedGreenOrangeTurquoiseOrder) {
-  addGhost(orangeGhost, 6, 9, false);
-  addGhost(greenGhost, 7, 9, true);
   EXPECT_TRUE(anyGhostBlue());  // green comes before orange
   addGhost(redGhost, 8, 9, false);
   EXPECT_FALSE(anyGhostBlue());

@@ -44,13 +44,9 @@ TEST_F(MoveDecision, firstDecisionWithoutGhostsHeadsLeftTowardSixFive) {
   EXPECT_TRUE(player->hasPlan());
   EXPECT_EQ(player->getPlan().size(), 10u);
   EXPECT_EQ(cellsOf(player->getPlan()), kRouteAfterFirstStep);
-  for (const MazeNode* n : player->getNodes()) {
-    EXPECT_TRUE(n->bonus == 0 && n->cost == 0) << "no ghost, no weights";
-  }
+  for (const MazeNode* n : player->getNodes()) EXPECT_TRUE(n->bonus == 0 && n->cost == 0) << "no ghost, no weights";
   // The window is told every absent ghost stands in the corner, turquoise last.
-  for (int ghost = 1; ghost <= 4; ++ghost) {
-    EXPECT_EQ(player->getWindow()->ghostCellShown(ghost), CellPos(0, 0));
-  }
+  for (int ghost = 1; ghost <= 4; ++ghost) EXPECT_EQ(player->getWindow()->ghostCellShown(ghost), CellPos(0, 0));
   EXPECT_EQ(ghostOverlay[gridIndex(0, 0)], MARK_TURQUOISE_GHOST);
 }
 
@@ -65,19 +61,23 @@ TEST_F(MoveDecision, redGhostInTheHouseKeepsFourCellsOfItsPathAndTheWindowShowsA
   EXPECT_EQ(cellsOf(player->getPlan()), kRouteAfterFirstStep);
   // The plan is reported before its first step is taken.
   EXPECT_EQ(chomperOverlay[gridIndex(9, 9)], MARK_CHOMPER);
-  for (const CellPos& c : kFirstRoute) {
-    EXPECT_EQ(chomperOverlay[gridIndex(c.getCol(), c.getRow())], MARK_PLAN) << c;
-  }
+  for (const CellPos& c : kFirstRoute) EXPECT_EQ(chomperOverlay[gridIndex(c.getCol(), c.getRow())], MARK_PLAN) << c;
   EXPECT_EQ(ghostOverlay[gridIndex(9, 11)], MARK_RED_GHOST);  // hides its own path mark
   EXPECT_EQ(ghostOverlay[gridIndex(9, 12)], MARK_GHOST_PATH + 1);
   EXPECT_EQ(ghostOverlay[gridIndex(10, 13)], MARK_GHOST_PATH + 1);
   EXPECT_EQ(player->getWindow()->ghostCellShown(1), CellPos(9, 11));
 }
 
+TEST_F(MoveDecision, aHuntingGhostOnTheBestRouteTurnsTheChomperAway) {
+  addGhost(redGhost, 6, 8);  // on the way to (6, 5), facing the chomper
+  player->decide();
+  EXPECT_EQ(player->getDirection(), DIR_RIGHT);  // without the ghost: left
+  const std::vector<CellPos> plan = cellsOf(player->getPlan());
+  EXPECT_EQ(std::count(plan.begin(), plan.end(), CellPos(6, 8)), 0);
+}
+
 TEST_F(MoveDecision, fourGhostsInTheHouseSplitAndTheChomperStillGoesLeft) {
-  for (Ghost** slot : {&redGhost, &greenGhost, &orangeGhost, &turquoiseGhost}) {
-    addGhost(*slot, 9, 11);
-  }
+  for (Ghost** slot : {&redGhost, &greenGhost, &orangeGhost, &turquoiseGhost}) addGhost(*slot, 9, 11);
   player->decide();
   EXPECT_EQ(node(9, 11).reward, -50);
   const std::vector<CellPos> right = {{9, 11}, {9, 12}, {9, 13}, {10, 13}};
@@ -129,9 +129,7 @@ TEST_F(MoveDecision, withNothingNearbyTheFirstReachableFoodIsTakenThenOnlyBetter
                {{{1, 20}}, -1000, {1, 20}}};  // the first is taken even at a negative score
   for (const auto& c : cases) {
     keepOnlyFood(*player, c.food);
-    if (!c.food.empty()) {
-      player->nodeAtCell(c.food[0].getCol(), c.food[0].getRow())->bonus = c.bonus;
-    }
+    if (!c.food.empty()) player->nodeAtCell(c.food[0].getCol(), c.food[0].getRow())->bonus = c.bonus;
     EXPECT_TRUE(player->planRoute(CellPos(9, 9), 4));
     EXPECT_TRUE(player->usedFoodPhase());
     const auto& plan = player->getPlan();

@@ -72,13 +72,10 @@ TEST_F(PlayerFixture, searchFromOrToACellWithoutANodeFails) {
 }
 
 TEST(CutTable, keptLengthFollowsThePathLength) {
-  const struct {
-    int pathLength, cut, kept;
-  } cases[] = {{4, 5, 5},  {10, 5, 5}, {11, 5, 4}, {15, 5, 4}, {16, 5, 3},
+  const struct { int pathLength, cut, kept; } cases[] = {{4, 5, 5},  {10, 5, 5}, {11, 5, 4}, {15, 5, 4}, {16, 5, 3},
                {20, 5, 3}, {21, 5, 2}, {40, 5, 2}, {25, 2, 0}, {12, 1, 0}};
   for (const auto& c : cases) {
-    EXPECT_EQ(MyChomper::keptLength(c.pathLength, c.cut), c.kept)
-        << c.pathLength << " cells cut " << c.cut;
+    EXPECT_EQ(MyChomper::keptLength(c.pathLength, c.cut), c.kept) << c.pathLength << " cells cut " << c.cut;
   }
 }
 

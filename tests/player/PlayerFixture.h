@@ -1,8 +1,6 @@
 #pragma once
-// A fresh game state with the level in the live maze and one autonomous
-// player as the game's chomper; ghosts are added on demand.
-
-#include <gtest/gtest.h>
+// The game-state fixture with one autonomous player as the game's chomper,
+// on a clock the test sets; ghosts are added on demand.
 
 #include <algorithm>
 #include <memory>
@@ -10,20 +8,16 @@
 #include <vector>
 
 #include "actors/Ghost.h"
-#include "maze/GameState.h"
 #include "player/AnalysisGrids.h"
 #include "player/MyChomper.h"
 #include "player/Window.h"
+#include "tests/support/GameFixture.h"
 
-// A ghost with no behaviour of its own; the player only looks at its cell
-// and its blue state.
+// A ghost with no behaviour of its own; the player only looks at its cell and its blue state.
 class StillGhost : public Ghost {
  public:
   bool attack(int* /*grid*/) override { return false; }
 };
-
-inline int centreX(int col) { return 10 + 20 * col; }
-inline int centreY(int row) { return 10 + 20 * row; }
 
 inline std::vector<CellPos> cellsOf(const std::vector<MazeNode*>& list) {
   std::vector<CellPos> cells;
@@ -38,11 +32,10 @@ inline std::vector<int> valuesOf(const std::vector<MazeNode*>& list, int MazeNod
   return values;
 }
 
-class PlayerFixture : public ::testing::Test {
+class PlayerFixture : public GameFixture {
  protected:
   void SetUp() override {
-    resetGameState();
-    std::copy(mazeTemplate, mazeTemplate + MAZE_CELLS, maze);
+    GameFixture::SetUp();
     std::copy(analysisMazeTemplate, analysisMazeTemplate + MAZE_CELLS, analysisMaze);
     std::fill(ghostOverlay, ghostOverlay + MAZE_CELLS, 0);
     std::fill(chomperOverlay, chomperOverlay + MAZE_CELLS, 0);
@@ -51,28 +44,16 @@ class PlayerFixture : public ::testing::Test {
     setChomper(player.get());
   }
 
-  void TearDown() override {
-    resetGameState();
-    ghosts.clear();
-  }
-
   // Puts a ghost of the given colour slot on a cell centre.
   Ghost* addGhost(Ghost*& slot, int col, int row, bool blue = false) {
     ghosts.push_back(std::make_unique<StillGhost>());
-    Ghost* ghost = ghosts.back().get();
-    ghost->setPosition(centreX(col), centreY(row));
-    ghost->setBlue(blue);
-    slot = ghost;
-    return ghost;
+    slot = ghosts.back().get();
+    slot->setPosition(centre(col), centre(row));
+    slot->setBlue(blue);
+    return slot;
   }
-
-  void placeChomper(int col, int row) { player->setPosition(centreX(col), centreY(row)); }
-
-  const MazeNode& node(int col, int row) const {
-    const MazeNode* n = player->nodeAtCell(col, row);
-    EXPECT_NE(n, nullptr) << "no node at (" << col << ", " << row << ")";
-    return *n;
-  }
+  void placeChomper(int col, int row) { player->setPosition(centre(col), centre(row)); }
+  const MazeNode& node(int col, int row) const { return *player->nodeAtCell(col, row); }
 
   std::unique_ptr<MyChomper> player;
   std::vector<std::unique_ptr<Ghost>> ghosts;

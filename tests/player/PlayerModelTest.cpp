@@ -56,36 +56,3 @@ TEST_F(PlayerModel, newGameResetRefreshesContentButLeavesWeights) {
   EXPECT_TRUE(node(9, 9).code == CELL_FRUIT && node(9, 9).reward == 20);
 }
 
-TEST_F(NewPlayer, firstDecisionBuildsAndResetsAndSoDoesTheFirstOfEachNewGame) {
-  EXPECT_FALSE(player->isGraphBuilt());
-  player->decide();
-  EXPECT_TRUE(player->isGraphBuilt());
-  EXPECT_TRUE(player->isNewGameSeen());
-  const MazeNode* first = player->getNodes().front();
-  player->nodeAtCell(1, 20)->code = CELL_EMPTY;
-  player->decide();  // still at score 0: neither rebuilt nor reset
-  EXPECT_EQ(player->getNodes().front(), first);
-  EXPECT_EQ(node(1, 20).code, CELL_EMPTY);
-  player->setScore(10);
-  player->decide();
-  EXPECT_FALSE(player->isNewGameSeen());
-  player->setScore(0);  // a new game
-  player->decide();
-  EXPECT_TRUE(player->isNewGameSeen());
-  EXPECT_EQ(node(1, 20).code, CELL_DOT);
-  EXPECT_EQ(player->getNodes().size(), 193u);
-}
-
-TEST_F(NewPlayer, decisionNotesFoodEatenUnderTheChomperAndTheShownFruit) {
-  placeChomper(1, 20);
-  player->setScore(10);
-  player->decide();
-  EXPECT_EQ(node(1, 20).reward, 0);
-  EXPECT_EQ(node(1, 20).code, CELL_EMPTY);
-  EXPECT_TRUE(node(1, 20).eaten);
-  fruitShown = true;
-  player->decide();
-  EXPECT_EQ(node(9, 9).reward, 20);
-  EXPECT_EQ(node(9, 9).code, CELL_FRUIT);
-  EXPECT_FALSE(node(9, 9).eaten);
-}

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "game/ResultsFile.h"
-#include "tests/engine/EngineTestSupport.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 

@@ -1,12 +1,8 @@
-#include "gxbase/TestContext.h"
-
-#include "gxbase/Image.h"
+#include "tests/support/GlContext.h"
 
 #include <GL/gl.h>
 #include <SDL.h>
 #include <SDL_image.h>
-
-namespace gxbase {
 
 namespace {
 
@@ -19,8 +15,7 @@ void KeepGlLibraryLoaded() { SDL_GL_LoadLibrary(nullptr); }
 
 }  // namespace
 
-OffscreenContext::OffscreenContext(int width, int height)
-    : window(nullptr), context(nullptr), videoStarted(false) {
+OffscreenContext::OffscreenContext(int width, int height) {
   videoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
   if (!videoStarted) return;
   KeepGlLibraryLoaded();
@@ -52,19 +47,27 @@ OffscreenContext::~OffscreenContext() {
   if (videoStarted) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-const char* OffscreenContext::Error() const { return SDL_GetError(); }
+const char* OffscreenContext::error() const { return SDL_GetError(); }
 
-std::vector<unsigned char> OffscreenContext::ReadPixels(int x, int y, int width, int height) const {
-  std::vector<unsigned char> pixels(size_t(width) * height * 4);
+std::vector<unsigned char> readPixels(int x, int y, int width, int height) {
+  glFinish();
+  std::vector<unsigned char> pixels(size_t(width) * height * 3);
   GLint alignment = 4;
   glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+  glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
   glPixelStorei(GL_PACK_ALIGNMENT, alignment);
   return pixels;
 }
 
 namespace {
+
+using gxbase::Image;
+using gxbase::PixelFormat;
+using gxbase::RGB;
+using gxbase::BGR;
+using gxbase::RGBA;
+using gxbase::BGRA;
 
 bool SdlFormatOf(PixelFormat format, Uint32& sdlFormat) {
   switch (format) {
@@ -105,5 +108,3 @@ bool WriteJpegFile(const Image& image, const char* path) {
   TopDownSurface surface(image);
   return surface.Get() != nullptr && IMG_SaveJPG(surface.Get(), path, 95) == 0;
 }
-
-}  // namespace gxbase

@@ -1,6 +1,6 @@
-#include "tests/engine/EngineTestSupport.h"
+#include "tests/support/TempDir.h"
 
-#include <unistd.h>
+#include <stdlib.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,10 +10,9 @@
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
-  char pattern[] = "/tmp/chomp-engine-XXXXXX";
-  const char* made = mkdtemp(pattern);
-  if (made == nullptr) std::abort();
-  dir = made;
+  char pattern[] = "/tmp/chomp-test-XXXXXX";
+  if (mkdtemp(pattern) == nullptr) std::abort();
+  dir = pattern;
   previous = fs::current_path().string();
   fs::current_path(dir);
 }
@@ -24,9 +23,8 @@ TempDir::~TempDir() {
   fs::remove_all(dir, ignored);
 }
 
-void writeFile(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
+void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
 }
 
 std::string readFile(const std::string& path) {
@@ -35,5 +33,3 @@ std::string readFile(const std::string& path) {
   text << in.rdbuf();
   return text.str();
 }
-
-bool fileExists(const std::string& path) { return fs::exists(path); }
