@@ -14,7 +14,7 @@
 #include "actors/Chomper.h"
 #include "game/GameState.h"
 #include "player/MazeNode.h"
-#include "player/OpenList.h"
+#include "player/PathFinder.h"
 
 class Window;
 
@@ -61,8 +61,9 @@ class MyChomper : public Chomper {
   // in the searcher's slot. Adds the route's score to `score`; a non-zero
   // cut shortens the result by the path's length. False when the target is
   // not walkable (nothing cleared then), unreachable or the start itself, or
-  // when the start or the target has no node.
-  bool findPath(int targetCol, int targetRow, Searcher searcher, int cut, double& score);
+  // when the start or the target has no node. Virtual so that a reference
+  // search can stand in for it.
+  virtual bool findPath(int targetCol, int targetRow, Searcher searcher, int cut, double& score);
   // How many cells of a found path of `pathLength` cells a cut keeps.
   static int keptLength(int pathLength, int cut);
   // Writes bonus and cost on a ghost's kept path (ghost 1..4).
@@ -81,7 +82,8 @@ class MyChomper : public Chomper {
   const std::vector<MazeNode*>& resultList(Searcher searcher) const {
     return slots[searcher].result;
   }
-  const OpenList& openList(Searcher searcher) const { return slots[searcher].open; }
+  // Nodes the last search expanded (0 when it failed before searching).
+  int lastSearchExpanded() const { return finder.expandedCount(); }
   Window* getWindow() const { return window.get(); }
   bool isGraphBuilt() const { return graphBuilt; }
   bool hasPlan() const { return havePlan; }
@@ -98,19 +100,19 @@ class MyChomper : public Chomper {
   // Lets tests and benchmarks restore a game position's score.
   void setScore(int s) { score = s; }
 
+ protected:
+  // For a search standing in for findPath: where a searcher starts, its
+  // slot's result list, and the cut of a found path.
+  CellPos startCellOf(Searcher searcher) const;
+  std::vector<MazeNode*>& resultSlot(Searcher searcher) { return slots[searcher].result; }
+  static void cutPath(std::vector<MazeNode*>& result, int cut);
+
  private:
   struct SearchSlot {
-    OpenList open;
     std::vector<MazeNode*> result;
   };
 
   // PathSearch.cpp
-  void clearSearchStates();
-  CellPos startCellOf(Searcher searcher) const;
-  void expand(MazeNode* current, const CellPos& target, SearchSlot& slot, bool& found);
-  void rebuildPath(std::vector<MazeNode*>& result) const;
-  static void cutPath(std::vector<MazeNode*>& result, int cut);
-  static double pathScore(const std::vector<MazeNode*>& result, const CellPos& start);
   float blueChaseLevel() const;
 
   // PlayerModel.cpp
@@ -147,6 +149,6 @@ class MyChomper : public Chomper {
   bool foodPhaseUsed = false;
 
   std::vector<MazeNode> nodeStore;         // the nodes themselves, never reallocated
-  std::vector<MazeNode*> touched;          // nodes opened since search state was last cleared
+  PathFinder finder;                       // the search, laid out once the graph exists
   MsClock clock;
 };

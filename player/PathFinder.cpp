@@ -1,0 +1,140 @@
+#include "player/PathFinder.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+constexpr int STEP_COST = 10;
+constexpr int NONE = -1;
+
+}  // namespace
+
+void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore) {
+  store = nodeStore;
+  count = static_cast<int>(nodes.size());
+  assert(count <= std::numeric_limits<std::int16_t>::max() && "node indices must fit 16 bits");
+  layout.assign(nodes.size(), Layout{});
+  for (const MazeNode* node : nodes) {
+    assert(node == &store[node->index] && "nodes are stored in index order");
+    Layout& at = layout[static_cast<std::size_t>(node->index)];
+    at.col = static_cast<std::int16_t>(node->cell.getCol());
+    at.row = static_cast<std::int16_t>(node->cell.getRow());
+    for (int k = 0; k < 4; ++k) {
+      const MazeNode* next = node->neighbours[k];
+      at.next[k] = static_cast<std::int16_t>(next != nullptr ? next->index : NONE);
+    }
+  }
+  state.assign(nodes.size(), State{});
+  list.assign(nodes.size(), 0);
+  generation = 0;
+}
+
+void PathFinder::beginSearch() {
+  // Each search has two marks of its own, so the marks of every earlier
+  // search read as untouched. Only when the counter runs out are they wiped.
+  if (generation >= std::numeric_limits<std::uint32_t>::max() - 4) {
+    for (State& s : state) s.mark = 0;
+    generation = 0;
+  }
+  generation += 2;
+}
+
+bool PathFinder::search(int start, int target, std::vector<MazeNode*>& path) {
+  assert(start >= 0 && start < count && target >= 0 && target < count && "node index out of range");
+  path.clear();
+  expanded = 0;
+  // The start is closed by the first expansion, before any neighbour can be
+  // checked against the target, and closed nodes are never checked: a search
+  // to its own start can only exhaust the graph and fail.
+  if (start == target) return false;
+  beginSearch();
+  State* const st = state.data();
+  st[start] = State{0, 0, NONE, 0, generation, false};
+  list[0] = static_cast<std::int16_t>(start);
+  head = 0;
+  tail = 1;
+  changedListed = 0;
+  int current = NONE;
+  while (head < tail) {
+    current = list[head++];  // the front
+    if (st[current].changed) --changedListed;
+    ++expanded;
+    if (expand(current, target)) break;
+    st[current].mark = generation + 1;
+    current = NONE;
+  }
+  if (current == NONE) return false;
+  tracePath(target, path);
+  return true;
+}
+
+bool PathFinder::expand(int current, int target) {
+  State* const st = state.data();
+  const Layout& here = layout[static_cast<std::size_t>(current)];
+  const Layout& goal = layout[static_cast<std::size_t>(target)];
+  const std::uint32_t openMark = generation;
+  // Leaving a node pays its ghost-path cost on top of the step.
+  const int newCost = st[current].g + store[current].cost + STEP_COST;
+  for (const int n : here.next) {
+    if (n == NONE) continue;
+    State& s = st[n];
+    if (s.mark == openMark + 1) continue;  // closed
+    if (s.mark != openMark) {
+      const Layout& at = layout[static_cast<std::size_t>(n)];
+      const int h = std::abs(at.col - goal.col) + std::abs(at.row - goal.row);
+      s = State{newCost, newCost + h, static_cast<std::int16_t>(current), static_cast<std::int16_t>(h),
+                openMark, false};
+      // The target has just been reached from `current`. The rest of this
+      // expansion cannot touch the path: every node on it before the target
+      // is closed, and closed nodes are never changed again. A node that is
+      // already open has been seen before, so it is never the target here.
+      if (n == target) return true;
+      insert(n);
+    } else if (newCost < s.g + store[n].cost) {
+      // The node keeps its place in the open list with its new f.
+      s.parent = static_cast<std::int16_t>(current);
+      if (s.g != newCost && !s.changed) {
+        s.changed = true;
+        ++changedListed;
+      }
+      s.g = newCost;
+      s.f = newCost + s.h;
+    }
+  }
+  return false;
+}
+
+void PathFinder::insert(int node) {
+  // Goes before the first node, from the front, whose current f is >= its
+  // own. Behind the last listed node whose f has changed, the list is in
+  // order of f (each insertion there keeps it so, and a change moves that
+  // boundary back), so with no such node listed the list is in order and
+  // the nodes with f >= the new one form its tail: the place is found from
+  // the back, where a new node's f, about 10 above the smallest, belongs.
+  const State* const st = state.data();
+  std::int16_t* const open = list.data();
+  const int key = st[node].f;
+  int pos;
+  if (changedListed == 0) {
+    pos = tail;
+    while (pos > head && st[open[pos - 1]].f >= key) --pos;
+  } else {
+    pos = head;
+    while (pos < tail && st[open[pos]].f < key) ++pos;
+  }
+  std::copy_backward(open + pos, open + tail, open + tail + 1);
+  open[pos] = static_cast<std::int16_t>(node);
+  ++tail;
+}
+
+void PathFinder::tracePath(int target, std::vector<MazeNode*>& path) const {
+  int length = 0;
+  for (int n = target; n != NONE; n = state[static_cast<std::size_t>(n)].parent) ++length;
+  path.resize(static_cast<std::size_t>(length));
+  for (int n = target; n != NONE; n = state[static_cast<std::size_t>(n)].parent) {
+    path[static_cast<std::size_t>(--length)] = &store[n];
+  }
+}
