@@ -28,7 +28,7 @@ void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore)
     }
   }
   state.assign(nodes.size(), State{});
-  list.assign(nodes.size(), 0);
+  open.reset(count);
   generation = 0;
 }
 
@@ -42,36 +42,7 @@ void PathFinder::beginSearch() {
   generation += 2;
 }
 
-bool PathFinder::search(int start, int target, std::vector<MazeNode*>& path) {
-  assert(start >= 0 && start < count && target >= 0 && target < count && "node index out of range");
-  path.clear();
-  expanded = 0;
-  // The start is closed by the first expansion, before any neighbour can be
-  // checked against the target, and closed nodes are never checked: a search
-  // to its own start can only exhaust the graph and fail.
-  if (start == target) return false;
-  beginSearch();
-  State* const st = state.data();
-  st[start] = State{0, 0, NONE, 0, generation, false};
-  list[0] = static_cast<std::int16_t>(start);
-  head = 0;
-  tail = 1;
-  changedListed = 0;
-  int current = NONE;
-  while (head < tail) {
-    current = list[head++];  // the front
-    if (st[current].changed) --changedListed;
-    ++expanded;
-    if (expand(current, target)) break;
-    st[current].mark = generation + 1;
-    current = NONE;
-  }
-  if (current == NONE) return false;
-  tracePath(target, path);
-  return true;
-}
-
-bool PathFinder::expand(int current, int target) {
+inline bool PathFinder::expand(int current, int target) {
   State* const st = state.data();
   const Layout& here = layout[static_cast<std::size_t>(current)];
   const Layout& goal = layout[static_cast<std::size_t>(target)];
@@ -85,56 +56,57 @@ bool PathFinder::expand(int current, int target) {
     if (s.mark != openMark) {
       const Layout& at = layout[static_cast<std::size_t>(n)];
       const int h = std::abs(at.col - goal.col) + std::abs(at.row - goal.row);
-      s = State{newCost, newCost + h, static_cast<std::int16_t>(current), static_cast<std::int16_t>(h),
-                openMark, false};
+      s = State{newCost, static_cast<std::int16_t>(current), static_cast<std::int16_t>(h), openMark};
       // The target has just been reached from `current`. The rest of this
       // expansion cannot touch the path: every node on it before the target
       // is closed, and closed nodes are never changed again. A node that is
       // already open has been seen before, so it is never the target here.
       if (n == target) return true;
-      insert(n);
+      open.push(n, newCost + h);
     } else if (newCost < s.g + store[n].cost) {
       // The node keeps its place in the open list with its new f.
       s.parent = static_cast<std::int16_t>(current);
-      if (s.g != newCost && !s.changed) {
-        s.changed = true;
-        ++changedListed;
-      }
+      if (s.g != newCost) open.changeF(n, newCost + s.h);
       s.g = newCost;
-      s.f = newCost + s.h;
     }
   }
   return false;
 }
 
-void PathFinder::insert(int node) {
-  // Goes before the first node, from the front, whose current f is >= its
-  // own. Behind the last listed node whose f has changed, the list is in
-  // order of f (each insertion there keeps it so, and a change moves that
-  // boundary back), so with no such node listed the list is in order and
-  // the nodes with f >= the new one form its tail: the place is found from
-  // the back, where a new node's f, about 10 above the smallest, belongs.
-  const State* const st = state.data();
-  std::int16_t* const open = list.data();
-  const int key = st[node].f;
-  int pos;
-  if (changedListed == 0) {
-    pos = tail;
-    while (pos > head && st[open[pos - 1]].f >= key) --pos;
-  } else {
-    pos = head;
-    while (pos < tail && st[open[pos]].f < key) ++pos;
+bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeNode*>& path) {
+  assert(start >= 0 && start < count && target >= 0 && target < count && "node index out of range");
+  path.clear();
+  expanded = 0;
+  // The start is closed by the first expansion, before any neighbour can be
+  // checked against the target, and closed nodes are never checked: a search
+  // to its own start can only exhaust the graph and fail.
+  if (start == target) return false;
+  beginSearch();
+  State* const st = state.data();
+  st[start] = State{0, NONE, 0, generation};
+  open.clear();
+  open.push(start, 0);
+  int current = NONE;
+  while (!open.empty()) {
+    current = open.popFront();
+    ++expanded;
+    if (expand(current, target)) break;
+    st[current].mark = generation + 1;
+    current = NONE;
   }
-  std::copy_backward(open + pos, open + tail, open + tail + 1);
-  open[pos] = static_cast<std::int16_t>(node);
-  ++tail;
+  if (current == NONE) return false;
+  tracePath(target, withStart, path);
+  return true;
 }
 
-void PathFinder::tracePath(int target, std::vector<MazeNode*>& path) const {
-  int length = 0;
-  for (int n = target; n != NONE; n = state[static_cast<std::size_t>(n)].parent) ++length;
+
+void PathFinder::tracePath(int target, bool withStart, std::vector<MazeNode*>& path) const {
+  int length = withStart ? 1 : 0;  // the start is the one node without a parent
+  for (int n = target; state[static_cast<std::size_t>(n)].parent != NONE; n = state[static_cast<std::size_t>(n)].parent) {
+    ++length;
+  }
   path.resize(static_cast<std::size_t>(length));
-  for (int n = target; n != NONE; n = state[static_cast<std::size_t>(n)].parent) {
+  for (int n = target; length > 0; n = state[static_cast<std::size_t>(n)].parent) {
     path[static_cast<std::size_t>(--length)] = &store[n];
   }
 }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "player/MazeNode.h"
+#include "player/OpenQueue.h"
 
 class PathFinder {
  public:
@@ -26,9 +27,9 @@ class PathFinder {
   void build(const std::vector<MazeNode*>& nodes, MazeNode* store);
 
   // Searches from node `start` to node `target`. True when the target was
-  // reached; `path` then runs from the start to the target. False leaves
-  // `path` empty.
-  bool search(int start, int target, std::vector<MazeNode*>& path);
+  // reached; `path` then runs from the start (left out unless `withStart`)
+  // to the target. False leaves `path` empty.
+  bool search(int start, int target, bool withStart, std::vector<MazeNode*>& path);
 
   // Nodes the last search expanded.
   int expandedCount() const { return expanded; }
@@ -43,27 +44,21 @@ class PathFinder {
   // when its mark is `generation`, closed when it is `generation` + 1; any
   // smaller mark means untouched, whatever the other fields hold.
   struct State {
-    int g = 0, f = 0;
+    int g = 0;
     std::int16_t parent = -1, h = 0;
     std::uint32_t mark = 0;
-    bool changed = false;  // its f changed while it was listed
   };
 
   void beginSearch();
   // Expands one node; true when it reached the target.
   bool expand(int current, int target);
-  void insert(int node);
-  void tracePath(int target, std::vector<MazeNode*>& path) const;
+  void tracePath(int target, bool withStart, std::vector<MazeNode*>& path) const;
 
   MazeNode* store = nullptr;
   int count = 0;
   std::vector<Layout> layout;
   std::vector<State> state;
   std::uint32_t generation = 0;
-  // The open list is list[head, tail), front first. A node is listed at most
-  // once per search, so the array never runs out.
-  std::vector<std::int16_t> list;
-  int head = 0, tail = 0;
-  int changedListed = 0;  // listed nodes whose f has changed
+  OpenQueue open;
   int expanded = 0;
 };

@@ -19,15 +19,18 @@ int manhattan(const CellPos& a, const CellPos& b) {
 bool MyChomper::findPath(int targetCol, int targetRow, Searcher searcher, int cut,
                          double& score) {
   assert(searcher >= SEARCH_CHOMPER && searcher <= SEARCH_TURQUOISE && "unknown searcher");
-  if (!isWalkableCode(cellCodeAt(targetCol, targetRow))) return false;
+  // A cell without a node and a cell that is not walkable both fail at once
+  // and leave the lists alone; the node table is the cheaper question.
+  const MazeNode* targetNode = nodeAtCell(targetCol, targetRow);
+  if (targetNode == nullptr || !isWalkableCode(cellCodeAt(targetCol, targetRow))) return false;
   const CellPos start = startCellOf(searcher);
   const MazeNode* startNode = nodeAtCell(start.getCol(), start.getRow());
-  const MazeNode* targetNode = nodeAtCell(targetCol, targetRow);
-  if (startNode == nullptr || targetNode == nullptr) return false;
+  if (startNode == nullptr) return false;
 
   std::vector<MazeNode*>& result = slots[searcher].result;
-  if (!finder.search(startNode->index, targetNode->index, result)) return false;
-  if (searcher == SEARCH_CHOMPER) result.erase(result.begin());  // own cell
+  // The chomper's route leaves out its own cell.
+  const bool withStart = searcher != SEARCH_CHOMPER;
+  if (!finder.search(startNode->index, targetNode->index, withStart, result)) return false;
   if (cut != 0) cutPath(result, cut);
   for (const MazeNode* node : result) {
     const double d = 0.5 * manhattan(node->cell, start);
