@@ -82,8 +82,6 @@ class MyChomper : public Chomper {
   const std::vector<MazeNode*>& resultList(Searcher searcher) const {
     return slots[searcher].result;
   }
-  // Nodes the last search expanded (0 when it failed before searching).
-  int lastSearchExpanded() const { return finder.expandedCount(); }
   Window* getWindow() const { return window.get(); }
   bool isGraphBuilt() const { return graphBuilt; }
   bool hasPlan() const { return havePlan; }

@@ -76,7 +76,6 @@ inline bool PathFinder::expand(int current, int target) {
 bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeNode*>& path) {
   assert(start >= 0 && start < count && target >= 0 && target < count && "node index out of range");
   path.clear();
-  expanded = 0;
   // The start is closed by the first expansion, before any neighbour can be
   // checked against the target, and closed nodes are never checked: a search
   // to its own start can only exhaust the graph and fail.
@@ -89,7 +88,6 @@ bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeN
   int current = NONE;
   while (!open.empty()) {
     current = open.popFront();
-    ++expanded;
     if (expand(current, target)) break;
     st[current].mark = generation + 1;
     current = NONE;
@@ -99,10 +97,11 @@ bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeN
   return true;
 }
 
-
 void PathFinder::tracePath(int target, bool withStart, std::vector<MazeNode*>& path) const {
-  int length = withStart ? 1 : 0;  // the start is the one node without a parent
-  for (int n = target; state[static_cast<std::size_t>(n)].parent != NONE; n = state[static_cast<std::size_t>(n)].parent) {
+  // The start is the one node of the path without a parent.
+  int length = withStart ? 1 : 0;
+  for (int n = target; state[static_cast<std::size_t>(n)].parent != NONE;
+       n = state[static_cast<std::size_t>(n)].parent) {
     ++length;
   }
   path.resize(static_cast<std::size_t>(length));

@@ -31,9 +31,6 @@ class PathFinder {
   // to the target. False leaves `path` empty.
   bool search(int start, int target, bool withStart, std::vector<MazeNode*>& path);
 
-  // Nodes the last search expanded.
-  int expandedCount() const { return expanded; }
-
  private:
   // What the search needs of a node's place in the maze.
   struct Layout {
@@ -60,5 +57,4 @@ class PathFinder {
   std::vector<State> state;
   std::uint32_t generation = 0;
   OpenQueue open;
-  int expanded = 0;
 };
