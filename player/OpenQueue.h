@@ -4,14 +4,17 @@
 // f is greater than or equal to its own (so among equal f the newest comes
 // out first), and a listed node whose f changes keeps its place.
 //
-// Behind the last listed node whose f has changed the list is in order of f:
-// an insertion there keeps it so, and a change moves that boundary back. So
-// while no listed node's f has changed, the nodes with f >= a new node's
-// form the tail of the list, and the place is found from the back, where a
-// new node (f about 10 above the smallest) belongs; otherwise by the scan
-// from the front. The list is a flat array of small indices, front first;
-// a node is listed at most once between clears, so it never runs out.
+// The list is a prefix, up to the last listed node whose f has changed, and
+// behind it a suffix in order of f: an insertion there keeps it so, and a
+// change moves the boundary back. A new node (f about 10 above the
+// smallest) usually belongs near the back. Whenever no node of the prefix
+// can have an f >= the new node's, the place is in the ordered suffix, where
+// the nodes with f >= the new one form the tail, so it is found from the
+// back; otherwise by the scan from the front. The list is a flat array of
+// small indices, front first; a node is listed at most once between clears,
+// so it never runs out.
 
+#include <algorithm>
 #include <cassert>
 #include <cstdint>
 #include <vector>
@@ -21,25 +24,23 @@ class OpenQueue {
   // Room for nodes 0..nodeCount-1.
   void reset(int nodeCount) {
     key.assign(static_cast<std::size_t>(nodeCount), 0);
-    changed.assign(static_cast<std::size_t>(nodeCount), 0);
     list.assign(static_cast<std::size_t>(nodeCount), 0);
     clear();
   }
   void clear() {
-    head = tail = 0;
-    changedListed = 0;
+    head = tail = prefixEnd = 0;
+    prefixMax = 0;
   }
   bool empty() const { return head == tail; }
 
   // Lists a node that is not listed.
   void push(int node, int f) {
     key[node] = f;
-    changed[node] = 0;
     std::int16_t* const at = list.data();
     int pos;
-    if (changedListed == 0) {
+    if (prefixEnd <= head || prefixMax < f) {
       pos = tail;
-      while (pos > head && key[at[pos - 1]] >= f) {
+      while (pos > prefixEnd && pos > head && key[at[pos - 1]] >= f) {
         at[pos] = at[pos - 1];
         --pos;
       }
@@ -50,32 +51,39 @@ class OpenQueue {
     }
     at[pos] = static_cast<std::int16_t>(node);
     ++tail;
+    if (pos < prefixEnd) {
+      ++prefixEnd;
+      prefixMax = std::max(prefixMax, f);
+    }
   }
 
   // Takes the first node; the list must not be empty.
   int popFront() {
     assert(!empty() && "taking a node from an empty open list");
-    const int node = list[head++];
-    if (changed[node] != 0) {
-      changed[node] = 0;
-      --changedListed;
-    }
-    return node;
+    return list[head++];
   }
 
-  // A listed node's f changes; it keeps its place.
+  // A listed node's f changes; it keeps its place. The prefix grows to
+  // take it in, and with it ordered nodes whose f is at most its old f.
   void changeF(int node, int f) {
-    if (changed[node] == 0) {
-      changed[node] = 1;
-      ++changedListed;
+    if (prefixEnd <= head) {
+      prefixEnd = head;
+      prefixMax = f;
     }
+    for (int i = prefixEnd; i < tail; ++i) {
+      if (list[i] == node) {
+        prefixEnd = i + 1;
+        break;
+      }
+    }
+    prefixMax = std::max({prefixMax, key[node], f});
     key[node] = f;
   }
 
  private:
   std::vector<int> key;                // current f of each node
-  std::vector<std::uint8_t> changed;   // the node's f changed while listed
   std::vector<std::int16_t> list;      // list[head, tail), front first
   int head = 0, tail = 0;
-  int changedListed = 0;
+  int prefixEnd = 0;  // list[head, prefixEnd) is the prefix; empty when <= head
+  int prefixMax = 0;  // no f in the prefix is greater
 };
