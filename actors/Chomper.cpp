@@ -1,7 +1,7 @@
 #include "actors/Chomper.h"
 
 #include "actors/Ghost.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 Chomper::Chomper() : score(0) {
   spriteLeft.Load("data//chompleft.tga");

@@ -6,7 +6,7 @@
 #include "actors/Chomper.h"
 #include "actors/Random.h"
 #include "actors/Steering.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 namespace {
 // Scatter mode leads every ghost to the cell above the house door.

@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 int oppositeDirection(int direction) {
   int product = direction * 4;

@@ -25,6 +25,8 @@ class Player {
   void setDirection(int d) { direction = d; }
   int getKind() const { return kind; }
   int getSlowDownFactor() const { return slowDownFactor; }
+  // Forgets the moves counted toward the next step of a slowed actor.
+  void restartSlowDown() { moveCounter = 0; }
 
   // The cell whose centre is at or to the left of / below the position.
   CellPos cellPosition() const;

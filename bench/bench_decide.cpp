@@ -25,9 +25,10 @@
 
 #include "actors/Ghost.h"
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "game/HeadlessGame.h"
+#include "maze/GameState.h"
 #include "player/MyChomper.h"
-#include "tests/player/OracleChomper.h"
+#include "tests/player/OracleSearch.h"
 
 namespace {
 
@@ -53,96 +54,48 @@ struct Position {
 
 enum Phase { EARLY, MID, LATE, ALL };
 
-class RecordingChomper;
-
-// Real games played by the game's own rules (the engine's gameTick, without a
-// window), recording the position before every decision.
+// Real games played by the game's own rules through the headless driver,
+// recording the position before every decision.
 class SimulatedGame {
  public:
-  SimulatedGame();
-  ~SimulatedGame() {
-    engine.reset();
-    setChomper(nullptr);
+  SimulatedGame() {
+    game.configure({"", {{"n_moves_blue_ghosts", 100}, {"n_moves_ghost_appears", 50}}, 30000});
   }
 
   // Puts this game's actors into the game state.
-  void attach();
+  void attach() { setChomper(&game.player()); }
   // Plays one game from the start and records the position before every decision.
   void play(unsigned seed, std::vector<Position> (&out)[4]);
   void restore(const Position& p);
-  RecordingChomper& chomperPlayer();
-  Position capture() const;
+  MyChomper& chomperPlayer() { return game.player(); }
+  Position capture();
 
  private:
   static ActorState stateOf(const Player& a, bool blue, bool active) {
     return ActorState{a.getX(), a.getY(), a.getDirection(), a.getSlowDownFactor(), blue, active};
   }
 
-  std::unique_ptr<RecordingChomper> player;
-  std::unique_ptr<GameEngine> engine;
-  std::vector<Position> (*sink)[4] = nullptr;
-  int decisions = 0;
-  friend class RecordingChomper;
+  HeadlessGame game;
 };
-
-// The autonomous player, recording the position it decides on; its search
-// is the player's own or, while `oracle` is set, the reference search.
-class RecordingChomper : public OracleChomper {
- public:
-  explicit RecordingChomper(SimulatedGame& g) : game(g) {}
-  bool findPath(int col, int row, Searcher searcher, int cut, double& score) override {
-    return oracle ? OracleChomper::findPath(col, row, searcher, cut, score)
-                  : MyChomper::findPath(col, row, searcher, cut, score);
-  }
-  bool oracle = false;
-  void decide() override {
-    if (game.sink == nullptr) {
-      MyChomper::decide();
-      return;
-    }
-    Position p = game.capture();
-    MyChomper::decide();
-    const Phase phase = usedFoodPhase() ? LATE : game.decisions < 40 ? EARLY : MID;
-    if (phase != MID || (foodLeft < 120 && foodLeft > 40)) (*game.sink)[phase].push_back(p);
-    (*game.sink)[ALL].push_back(std::move(p));
-    ++game.decisions;
-  }
-
- private:
-  SimulatedGame& game;
-};
-
-SimulatedGame::SimulatedGame() {
-  resetGameState();
-  player = std::make_unique<RecordingChomper>(*this);
-  player->setClock([] { return std::uint32_t{0}; });  // blue periods stay fresh
-  setChomper(player.get());
-  engine = std::make_unique<GameEngine>();
-  engine->setConfigDefaults();
-  engine->keyboardControl = false;
-  engine->nMovesFruitAppears = 100;
-  nMovesBlueGhosts = 100;
-  nMovesGhostAppears = 50;
-  engine->createGhosts();
-}
-
-void SimulatedGame::attach() { setChomper(player.get()); }
-
-RecordingChomper& SimulatedGame::chomperPlayer() { return *player; }
 
 void SimulatedGame::play(unsigned seed, std::vector<Position> (&out)[4]) {
-  attach();
-  std::srand(seed);
-  engine->resetGame();
-  engine->startScreen = false;
-  sink = &out;
-  decisions = 0;
-  for (int tick = 0; tick < 30000 && !gameWon && !engine->gameLost; ++tick) engine->gameTick();
-  sink = nullptr;
+  game.reset(seed);
+  game.player().setClock([] { return std::uint32_t{0}; });  // blue periods stay fresh
+  int decisions = 0;
+  while (game.toDecision()) {
+    Position p = capture();
+    game.builtinDirection();
+    const Phase phase = game.player().usedFoodPhase() ? LATE : decisions < 40 ? EARLY : MID;
+    if (phase != MID || (foodLeft < 120 && foodLeft > 40)) out[phase].push_back(p);
+    out[ALL].push_back(std::move(p));
+    ++decisions;
+    game.step();
+  }
 }
 
 void SimulatedGame::restore(const Position& p) {
   std::copy(p.grid.begin(), p.grid.end(), maze);
+  MyChomper* player = &game.player();
   player->setPosition(p.chomperState.x, p.chomperState.y);
   player->setDirection(p.chomperState.direction);
   player->setScore(p.score);
@@ -164,9 +117,10 @@ void SimulatedGame::restore(const Position& p) {
   }
 }
 
-Position SimulatedGame::capture() const {
+Position SimulatedGame::capture() {
   Position p;
   p.grid.assign(maze, maze + MAZE_CELLS);
+  const MyChomper* player = &game.player();
   p.chomperState = stateOf(*player, false, true);
   p.score = player->getScore();
   const auto ghosts = GameEngine::ghostsInPlayOrder();
@@ -245,18 +199,18 @@ void decideOn(benchmark::State& state, Phase phase) {
     return;
   }
   all.game->attach();
-  RecordingChomper& player = all.game->chomperPlayer();
+  MyChomper& player = all.game->chomperPlayer();
+  OracleSearch reference;
   std::size_t next = 0;
   Timing fast(list.size()), oracle(list.size());
   for (auto _ : state) {
     const std::size_t at = next;
     next = (next + 1) % list.size();
-    player.oracle = false;
     state.SetIterationTime(fast.decide(*all.game, list[at], at));
-    player.oracle = true;
+    player.setSearchStandIn(&reference);
     oracle.decide(*all.game, list[at], at);
+    player.setSearchStandIn(nullptr);
   }
-  player.oracle = false;
   state.counters["positions"] = static_cast<double>(list.size());
   fast.report(state, "");
   oracle.report(state, "oracle_");

@@ -1,6 +1,7 @@
 // Whole unattended games with four ghosts and the autonomous player at
 // "fps" 100000 (no frame pause): moves per second and games per minute,
-//  - GameTickOnly: the rules and the player's decisions alone, no window;
+//  - GameTickOnly: the rules and the player's decisions alone, no window,
+//    seeded games through the headless driver;
 //  - FullProgramOffscreen: the real application loop with both windows
 //    drawn through SDL's offscreen driver, so the difference is the drawing.
 
@@ -14,7 +15,8 @@
 #include <string>
 
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "game/HeadlessGame.h"
+#include "maze/GameState.h"
 #include "gxbase/Main.h"
 #include "player/MyChomper.h"
 
@@ -61,34 +63,26 @@ void reportRates(benchmark::State& state, double moves, double games, double sec
   state.counters["moves_per_game"] = moves / games;
 }
 
-// Plays whole games by calling gameTick directly, as the playing branch of
-// the run driver does, without any window or pause.
+// Plays whole games through the headless driver (gameTick, as the playing
+// branch of the run driver does), without any window or pause; game i with seed i.
 void GameTickOnly(benchmark::State& state) {
   enterDataFolder();
-  srand(1);
-  MyChomper player;
-  setChomper(&player);
+  long long moves = 0;
+  long long won = 0;
+  unsigned seed = 0;
   {
-    GameEngine engine;
-    engine.readConfig();
-    engine.createGhosts();
-    long long moves = 0;
-    long long won = 0;
+    HeadlessGame game;
+    game.configure({"data/config.txt", {}, 200000});
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
-      engine.resetGame();
-      engine.startScreen = false;
-      while (!gameWon && !engine.gameLost) {
-        engine.gameTick();
-        ++moves;
-      }
-      won += gameWon ? 1 : 0;
+      const GameOutcome outcome = game.play(++seed);
+      moves += outcome.moves;
+      won += outcome.won ? 1 : 0;
     }
     const double games = static_cast<double>(state.iterations());
     reportRates(state, static_cast<double>(moves), games, secondsSince(start));
     state.counters["won_share"] = static_cast<double>(won) / games;
   }
-  setChomper(nullptr);
 }
 BENCHMARK(GameTickOnly)->Unit(benchmark::kMillisecond)->MinTime(5.0)->UseRealTime();
 

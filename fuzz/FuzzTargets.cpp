@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 #include "gxbase/BmpReader.h"
 #include "gxbase/Image.h"
 #include "gxbase/TargaReader.h"

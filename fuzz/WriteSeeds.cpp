@@ -113,6 +113,15 @@ std::vector<Bytes> gameSprites(const fs::path& source) {
   return files;
 }
 
+// The chomper sprite as real PNG, GIF and JPEG files, as an image editor
+// writes them (with colour chunks, comments and a palette).
+std::vector<Bytes> convertedSprites(const fs::path& source) {
+  std::vector<Bytes> files;
+  for (const auto& entry : fs::directory_iterator(source / "tests" / "image" / "data"))
+    files.push_back(readBytes(entry.path()));
+  return files;
+}
+
 std::vector<Bytes> configFiles(const fs::path& source) {
   auto text = [](const std::string& s) { return Bytes(s.begin(), s.end()); };
   return {readBytes(source / "data" / "config.txt"),
@@ -145,6 +154,7 @@ int main(int argc, char** argv) {
   images = targa;
   for (const Bytes& file : bmpFiles()) images.push_back(named(2, file));
   for (const Bytes& file : pictureFiles(output)) images.push_back(named(2, file));
+  for (const Bytes& file : convertedSprites(source)) images.push_back(named(2, file));
   writeSeeds(output, "targa", targa);
   writeSeeds(output, "bmp", bmpFiles());
   writeSeeds(output, "image_load", images);

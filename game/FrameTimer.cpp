@@ -5,7 +5,8 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
-#include <thread>
+
+#include "gxbase/Main.h"
 
 FrameTimer::FrameTimer() : FrameTimer(&FrameTimer::monotonicMs, &FrameTimer::sleepMs) {}
 
@@ -33,5 +34,6 @@ int FrameTimer::monotonicMs() {
 }
 
 void FrameTimer::sleepMs(int ms) {
-  std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+  // Cut short only by a close request, which the message loop then handles.
+  gxbase::Main::Pause(ms);
 }

@@ -24,9 +24,12 @@ class FrameTimer {
   void waitFor(int periodMs);
 
   int getLastTicks() const { return lastTicks; }
+  // A reading of the timer's clock, in milliseconds.
+  int now() const { return clock(); }
 
   // Milliseconds since the first call in this process, from a steady clock.
   static int monotonicMs();
+  // Sleeps, returning early when the program is asked to close.
   static void sleepMs(int ms);
 
  private:

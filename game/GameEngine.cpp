@@ -3,21 +3,13 @@
 #include <cassert>
 
 #include "actors/Ghost.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 gxbase::Image dotImage;
 gxbase::Image powerpillImage;
 
-GameEngine::GameEngine() {
-  foodLeft = 0;
-  redGhost = nullptr;
-  greenGhost = nullptr;
-  orangeGhost = nullptr;
-  turquoiseGhost = nullptr;
-  scatterCountdown = 0;
-  attackCountdown = 0;
-  blueCountdown = 0;
-}
+// The game state starts cleared with the process (resetGameState puts it back).
+GameEngine::GameEngine() = default;
 
 GameEngine::~GameEngine() {
   // Only ghosts this engine made are deleted; the game state's pointers are

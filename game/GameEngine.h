@@ -9,11 +9,15 @@
 // (results file) and GameEngineDrawing.cpp (the picture).
 
 #include <array>
+#include <cstdint>
+#include <map>
 #include <string>
 
+#include "game/ConfigSource.h"
 #include "game/FrameTimer.h"
 #include "gxbase/GLWindow.h"
 #include "gxbase/Image.h"
+#include "gxbase/ImageFileCache.h"
 
 class Ghost;
 
@@ -34,7 +38,7 @@ enum GameKey {
 
 class GameEngine : public gxbase::GLWindow {
  public:
-  // Clears the game state (food, ghost pointers, countdowns); no native window.
+  // No native window; the game state is left as it is (resetGameState clears it).
   GameEngine();
   // Deletes the ghosts this engine created, never the chomper.
   ~GameEngine() override;
@@ -54,15 +58,23 @@ class GameEngine : public gxbase::GLWindow {
   void countFood();            // foodLeft = dots and pills in the maze
 
   // Configuration: every setting to its default, then the pairs of the file
-  // (missing file: defaults). The first form reads "data//config.txt".
+  // (missing file: defaults). The first form reads configSource's file, then
+  // applies its single settings in order.
   void readConfig();
   void readConfig(const char* path);
   void setConfigDefaults();
   // Applies one non-negative value to the key it names; false for an unknown key.
   bool applyConfigValue(const std::string& key, int value);
+  // Whether a key is one of the configuration's.
+  static bool isConfigKey(const std::string& key);
+  // A whole text read as the file reads a value; false when it is not one int.
+  static bool parseConfigValue(const std::string& text, int* value);
 
-  // Rules of one move.
+  // Rules of one move. gameTick is moveGhosts followed by moveChomper; the
+  // headless driver stops between the two where the chomper decides.
   void gameTick();
+  void moveGhosts();
+  void moveChomper();         // steering, eating and moving, then the rules
   void applyKeys(int mask);           // remembered arrow -> direction, if open
   int ghostDistance(const Ghost* ghost) const;  // whole pixels to the chomper
   void updateFruit();
@@ -70,11 +82,21 @@ class GameEngine : public gxbase::GLWindow {
   void checkMeetings();
   void updatePhases();
 
-  // Results: one line per finished game. The first form appends to
-  // "data//gamedata.txt"; false when the file cannot be opened.
+  // Results: one line per finished game, appended whole or not at all. The
+  // first form appends to "data//gamedata.txt" and reports a lost line on
+  // standard error; the second is false when the line was not appended.
   void appendResults();
   bool appendResults(const char* path) const;
   std::string resultsLine() const;
+
+  // Seeded games (GameEngineSeed.cpp). With "seed" S > 0 the k-th game that
+  // leaves the start screen (k = 1, 2, ...) is played with seed S + k - 1.
+  void beginGame();                         // a game leaves the start screen
+  // Reseeds the ghosts' random source, forgets what earlier games left behind
+  // (blue period, remembered arrow, slow-down counts, the player's memory)
+  // and gives the player the move clock in place of the wall clock.
+  void startSeededGame(unsigned gameSeed);
+  void advanceMoveClock();                  // after every move of a seeded game
 
   // Drawing.
   void drawMaze();
@@ -109,14 +131,28 @@ class GameEngine : public gxbase::GLWindow {
   int framePeriodMs = 0;
   int runsLeft = 0;        // 1: interactive; N + 1 for N unattended runs
   int dataTimeoutMs = 0;
+  int gamesFinished = 0;   // games of this program that reached game over
+  int gameMoves = 0;       // moves of the game being played
+  int gameStartMs = 0;     // frame-timer clock when it left its start screen
+  int linesLost = 0;       // results lines that could not be appended
+  bool startKeyWarned = false;  // told once that no start key can come
   FrameTimer frameTimer;
+  int seed = 0;               // "seed"; 0: time-seeded games, wall clock
+  int gamesStarted = 0;       // games of this run that left the start screen
+  bool seededGame = false;    // the current game was started by startSeededGame
+  std::uint32_t moveClockMs = 0;  // the player's clock in a seeded game
+  ConfigSource configSource;  // where readConfig() finds the settings
 
  private:
   void steerChomper();
   void leaveStartScreen();
   void finishGame();
+  void reportProgress() const;
   void drawFood();
   void drawStatusLine();
+
+  // The start, win and lose pictures by file name.
+  std::map<std::string, gxbase::ImageFileCache> screenImages;
 
   // What createGhosts allocated, red, green, orange, turquoise: the
   // destructor deletes exactly these.

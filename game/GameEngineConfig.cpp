@@ -1,16 +1,18 @@
 // The configuration file: pairs of a key and a decimal integer separated by
 // blanks, tabs or line breaks, read once when the game window is created.
 
+#include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <iterator>
 
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 namespace {
-
-const char* const CONFIG_FILE = "data//config.txt";
 
 int limit(int value, int low, int high) {
   return value < low ? low : (value > high ? high : value);
@@ -58,24 +60,79 @@ const ConfigKey CONFIG_KEYS[] = {
     {"orange_ghost_slow_down_factor", [](GameEngine& e, int v) { e.orangeSlowdown = limit(v, 1, 5); }},
     {"turquoise_ghost_slow_down_factor",
      [](GameEngine& e, int v) { e.turquoiseSlowdown = limit(v, 1, 5); }},
+    {"seed", [](GameEngine& e, int v) { e.seed = v; }},
 };
+
+// Only a regular file is read: a named pipe would block the game at start,
+// a device could stream for ever. A missing file silently means the
+// defaults; any other reason not to read it is said.
+bool configReadable(const char* path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) return false;
+  if (!error && std::filesystem::is_regular_file(status)) return true;
+  const std::string reason = error ? error.message() : "not a regular file";
+  std::fprintf(stderr, "%s: %s; every setting keeps its default\n", path, reason.c_str());
+  return false;
+}
+
+// Editors on some systems begin a UTF-8 text with a byte-order mark; it
+// would otherwise be part of the first key.
+void skipByteOrderMark(std::ifstream& in) {
+  char mark[3] = {};
+  if (!in.read(mark, 3) || std::string(mark, 3) != "\xEF\xBB\xBF") {
+    in.clear();
+    in.seekg(0);
+  }
+}
+
+// Says which line and word ended reading early, so a typing slip does not
+// silently drop the settings after it.
+void reportStop(const char* path, const std::string& key, std::streampos valueAt) {
+  std::ifstream again(path, std::ios::binary);
+  std::string text;
+  if (valueAt < 0) {  // the file ended where the value should be
+    text.assign(std::istreambuf_iterator<char>(again), std::istreambuf_iterator<char>());
+  } else {
+    text.resize(static_cast<size_t>(valueAt));
+    again.read(&text[0], static_cast<std::streamsize>(text.size()));
+  }
+  const long line = 1 + std::count(text.begin(), text.end(), '\n');
+  std::string word;
+  again >> word;
+  if (word.empty()) {
+    std::fprintf(stderr, "%s line %ld: \"%s\" has no value\n", path, line, key.c_str());
+  } else {
+    std::fprintf(stderr, "%s line %ld: reading stopped at \"%s\", the value of \"%s\", which is no whole number; "
+                 "the settings from there on keep their defaults\n", path, line, word.substr(0, 40).c_str(), key.c_str());
+  }
+}
 
 }  // namespace
 
-void GameEngine::readConfig() { readConfig(CONFIG_FILE); }
+void GameEngine::readConfig() {
+  readConfig(configSource.file.c_str());
+  for (const auto& setting : configSource.settings) {
+    if (setting.second >= 0) applyConfigValue(setting.first, setting.second);
+  }
+}
 
 void GameEngine::readConfig(const char* path) {
   setConfigDefaults();
-  // Only a regular file is read: a named pipe would block the game at start.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return;
-  std::ifstream in(path);
+  if (!configReadable(path)) return;
+  std::ifstream in(path, std::ios::binary);
   if (!in) return;
+  skipByteOrderMark(in);
   std::string key;
   int value = 0;
   while (in >> key) {
     // A value that is not an integer ends reading; its key is not applied.
-    if (!(in >> value)) break;
+    in >> std::ws;
+    const std::streampos valueAt = in.tellg();
+    if (!(in >> value)) {
+      reportStop(path, key, valueAt);
+      break;
+    }
     if (value < 0) continue;
     applyConfigValue(key, value);
   }
@@ -89,6 +146,21 @@ bool GameEngine::applyConfigValue(const std::string& key, int value) {
     }
   }
   return false;
+}
+
+bool GameEngine::isConfigKey(const std::string& key) {
+  for (const ConfigKey& entry : CONFIG_KEYS) {
+    if (key == entry.key) return true;
+  }
+  return false;
+}
+
+bool GameEngine::parseConfigValue(const std::string& text, int* value) {
+  std::istringstream in(text);
+  int read = 0;
+  if (!(in >> read) || !(in >> std::ws).eof()) return false;
+  *value = read;
+  return true;
 }
 
 void GameEngine::setConfigDefaults() {
@@ -113,4 +185,5 @@ void GameEngine::setConfigDefaults() {
   fruitValue = 100;
   fps = 5;
   redSlowdown = greenSlowdown = orangeSlowdown = turquoiseSlowdown = 1;
+  seed = 0;
 }

@@ -6,8 +6,8 @@
 #include "actors/Chomper.h"
 #include "actors/Ghost.h"
 #include "game/GameEngine.h"
-#include "game/GameState.h"
-#include "game/WallOutline.h"
+#include "maze/GameState.h"
+#include "maze/WallOutline.h"
 
 namespace {
 
@@ -68,10 +68,10 @@ void GameEngine::drawFood() {
 }
 
 void GameEngine::drawScreenImage(const char* fileName) {
-  // Read anew on every repaint that shows it; centred, bottom edge at y 80.
-  gxbase::Image screen;
-  if (!screen.Load(fileName)) return;
+  // Kept between repaints and read again only when the file changes;
+  // centred, bottom edge at y 80.
+  const gxbase::Image& screen = screenImages.try_emplace(fileName, fileName).first->second.Get();
+  if (!screen.IsValid()) return;
   glRasterPos2d(190 - screen.Width() * 0.5, 80);
   screen.Draw();
-  screen.Free();
 }

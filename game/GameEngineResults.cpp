@@ -1,13 +1,13 @@
 // The results file: one line per finished game, only ever appended to.
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
 
 #include "actors/Chomper.h"
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
+#include "game/ResultsFile.h"
 
 namespace {
 const char* const RESULTS_FILE = "data//gamedata.txt";
@@ -27,16 +27,15 @@ std::string GameEngine::resultsLine() const {
   return std::string(line, 10 + length);
 }
 
-void GameEngine::appendResults() { appendResults(RESULTS_FILE); }
+void GameEngine::appendResults() {
+  std::string reason;
+  if (appendWholeLine(RESULTS_FILE, resultsLine(), reason, ::write)) return;
+  // The game goes on, but a lost line is never silent.
+  ++linesLost;
+  std::fprintf(stderr, "Results line lost: %s: %s\n", RESULTS_FILE, reason.c_str());
+}
 
 bool GameEngine::appendResults(const char* path) const {
-  // One write() on an O_APPEND descriptor: lines of several programs
-  // appending to the same file at once never interleave. Non-blocking, so a
-  // named pipe without a reader loses the line instead of stopping the game.
-  const int fd = open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
-  if (fd < 0) return false;  // the line is lost; the game goes on
-  const std::string line = resultsLine();
-  const ssize_t written = write(fd, line.data(), line.size());
-  close(fd);
-  return written == static_cast<ssize_t>(line.size());
+  std::string reason;
+  return appendWholeLine(path, resultsLine(), reason, ::write);
 }

@@ -7,7 +7,7 @@
 #include "actors/Chomper.h"
 #include "actors/Ghost.h"
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 namespace {
 // A ghost meets the chomper when their whole-pixel distance is below this.
@@ -18,10 +18,18 @@ constexpr int FRUIT_Y = 190;
 }  // namespace
 
 void GameEngine::gameTick() {
-  assert(chomper != nullptr && "a move needs the chomper");
+  moveGhosts();
+  moveChomper();
+}
+
+void GameEngine::moveGhosts() {
   for (Ghost* ghost : ghostsInPlayOrder()) {
     if (ghost != nullptr) ghost->update(maze);
   }
+}
+
+void GameEngine::moveChomper() {
+  assert(chomper != nullptr && "a move needs the chomper");
   steerChomper();
   chomper->update(maze);
   updateFruit();

@@ -2,6 +2,8 @@
 // idle call, game over with results, pause and the next game.
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
 
 #include "actors/Chomper.h"
 #include "actors/GreenGhost.h"
@@ -9,19 +11,35 @@
 #include "actors/RedGhost.h"
 #include "actors/TurquoiseGhost.h"
 #include "game/GameEngine.h"
-#include "game/GameState.h"
-#include "game/MazeView.h"
+#include "maze/GameState.h"
+#include "maze/MazeView.h"
+#include "gxbase/Main.h"
 
 namespace {
 // Pause after a game in interactive mode, so the win or lose picture shows.
 constexpr int INTERACTIVE_PAUSE_MS = 5000;
 // Moves of the scatter phase that opens every game.
 constexpr int FIRST_SCATTER_MOVES = 30;
+
+// Every file name is relative to the working folder. Started elsewhere, the
+// game would show a black maze without a word: say once where it looked.
+void reportMissingDataFolder() {
+  static bool reported = false;
+  std::error_code error;
+  if (reported || std::filesystem::is_directory("data", error)) return;
+  reported = true;
+  const std::string folder = std::filesystem::current_path(error).string();
+  std::fprintf(stderr,
+               "Chomp: no data/ folder in %s, so no settings and no pictures; run the game from the "
+               "folder that holds data/ (scripts/play does)\n",
+               folder.c_str());
+}
 }  // namespace
 
 void GameEngine::OnCreate() {
   SetSize(380, 460);
   setUpMazeView(Width(), Height());
+  reportMissingDataFolder();
   readConfig();
   createGhosts();
   resetGame();
@@ -97,6 +115,8 @@ void GameEngine::OnIdle() {
     finishGame();
   } else {
     gameTick();
+    advanceMoveClock();
+    ++gameMoves;
     Redraw();
     frameTimer.waitFor(framePeriodMs);
   }
@@ -107,19 +127,44 @@ void GameEngine::leaveStartScreen() {
   if (startRequested || runsLeft > 1) {
     startRequested = false;
     startScreen = false;
+    beginGame();
+    gameMoves = 0;
+    gameStartMs = frameTimer.now();
+  } else if (!startKeyWarned && !gxbase::Main::HasKeyboard()) {
+    // Otherwise a headless run whose config was not read waits for ever, silently.
+    startKeyWarned = true;
+    std::fputs("Waiting for the start key, but there is no display to type it on; "
+               "set \"runs\" in data//config.txt for unattended games\n", stderr);
   }
 }
 
 void GameEngine::finishGame() {
   Redraw();
   if (recordResults) appendResults();
+  ++gamesFinished;
+  if (runsLeft > 1) reportProgress();
   if (runsLeft == 1) {
     frameTimer.waitFor(INTERACTIVE_PAUSE_MS);
   } else {
     frameTimer.waitFor(dataTimeoutMs);
     --runsLeft;
-    // The last unattended run is over: closing the main window ends the program.
-    if (runsLeft == 1) Close();
+    // The last unattended run is over: closing the main window ends the
+    // program, with a failure status when results were lost.
+    if (runsLeft == 1) {
+      if (linesLost > 0) gxbase::Main::Instance().closeExitCode = 1;
+      Close();
+    }
   }
   resetGame();
+}
+
+void GameEngine::reportProgress() const {
+  // An unattended series may run with nothing on the screen: one line per
+  // game shows it working. runsLeft is N + 2 - k at the end of game k of N.
+  const long long total = static_cast<long long>(gamesFinished) + runsLeft - 2;
+  const int score = chomper != nullptr ? chomper->getScore() : 0;
+  const double seconds = (frameTimer.now() - gameStartMs) / 1000.0;
+  std::printf("game %d of %lld: %s, score %d, %d moves, %.1f s\n", gamesFinished, total,
+              gameWon ? "won" : "lost", score, gameMoves, seconds);
+  std::fflush(stdout);
 }

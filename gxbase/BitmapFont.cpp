@@ -5,6 +5,7 @@
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,10 @@ unsigned BitmapFont::Build(const std::string& face, int height) {
   if (base == 0) return 0;
   TTF_Font* font = chooseFont(face, height);
   if (font == nullptr) {
+    // Said once: the program plays on, its windows without text.
+    static bool warned = false;
+    if (!warned) std::fputs("No font could be opened (fontconfig finds no \"monospace\" font): text is not shown\n", stderr);
+    warned = true;
     glDeleteLists(base, kCodes);
     return 0;
   }

@@ -1,6 +1,7 @@
 #include "gxbase/BmpReader.h"
 
 #include "gxbase/ByteFile.h"
+#include "gxbase/DecodeLimits.h"
 #include "gxbase/Image.h"
 
 #include <cstdint>
@@ -49,7 +50,7 @@ bool ReadHeader(ByteFile& file, BmpHeader& header) {
   const uint32_t compression = LittleEndian32(info + 16);
   // Older, smaller information headers lay their fields out differently.
   return compression == 0 && planes == 1 && header.infoSize >= kInfoHeaderSize &&
-         header.width > 0 && header.height > 0;
+         WithinPictureLimit(header.width, header.height);
 }
 
 // The header's sizes must agree with each other and the file must really

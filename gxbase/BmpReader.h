@@ -1,7 +1,8 @@
 #pragma once
 // The program's own reader for uncompressed Windows bitmaps of 24 bits
 // (-> BGR) or 8 bits with a colour table (-> Luminance when every table
-// entry is grey, else BGR), rows stored bottom-up or top-down.
+// entry is grey, else BGR), rows stored bottom-up or top-down. Pictures
+// beyond kMaxDecodedPixels are refused.
 
 namespace gxbase {
 

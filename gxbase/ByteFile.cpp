@@ -1,18 +1,25 @@
 #include "gxbase/ByteFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace gxbase {
 
 ByteFile::ByteFile(const char* path) : file(nullptr), size(0) {
   if (path == nullptr) return;
-  file = std::fopen(path, "rb");
-  if (file == nullptr) return;
-  // fopen succeeds on a directory; its "size" would be meaningless.
+  // Without O_NONBLOCK, opening a named pipe waits for a writer for ever.
+  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return;
+  // Anything but a regular file (directory, device, pipe) is no picture.
   struct stat info;
-  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
-    std::fclose(file);
-    file = nullptr;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || fcntl(fd, F_SETFL, 0) != 0) {
+    close(fd);
+    return;
+  }
+  file = fdopen(fd, "rb");
+  if (file == nullptr) {
+    close(fd);
     return;
   }
   size = info.st_size;

@@ -1,6 +1,6 @@
 #pragma once
 // A read-only binary file for the image readers: opens regular files only
-// (never directories or devices), knows its size up front so readers can
+// (never directories, devices or named pipes, and without ever blocking), knows its size up front so readers can
 // check claimed sizes before allocating, and reads all-or-nothing.
 
 #include <cstddef>

@@ -7,11 +7,6 @@
 namespace gxbase {
 namespace {
 
-bool WithinLimit(int64_t width, int64_t height) {
-  // Divide rather than multiply: two 32-bit sizes overflow even 64 bits.
-  return width > 0 && height > 0 && width <= kMaxDecodedPixels && height <= kMaxDecodedPixels / width;
-}
-
 uint32_t BigEndian16(const unsigned char* bytes) { return uint32_t(bytes[0]) << 8 | bytes[1]; }
 uint32_t BigEndian32(const unsigned char* bytes) { return BigEndian16(bytes) << 16 | BigEndian16(bytes + 2); }
 
@@ -37,18 +32,34 @@ bool CheckBitmap(ByteFile& file) {
     compression = LittleEndian32(head + 30);
   }
   if (height < 0) height = -height;
-  if (!WithinLimit(width, height) || bits > 32) return false;
+  if (!WithinPictureLimit(width, height) || bits > 32) return false;
   if (!RowsStoredWhole(compression)) return true;
   // Uncompressed rows must really be in the file.
   const int64_t stride = (width * bits + 31) / 32 * 4;
   return pixelOffset + stride * height <= file.Size();
 }
 
+// The PNG decoder does not notice when the file ends early: it goes on
+// with stale bytes and can spin for ever on a cut file. So every chunk, up
+// to the closing IEND, must lie wholly within the file.
+bool ChunksComplete(ByteFile& file) {
+  const int64_t kMaxChunkLength = 0x7FFFFFFF;
+  for (int64_t position = 8;;) {
+    unsigned char chunk[8];  // length, type
+    if (!file.Seek(position) || !file.Read(chunk, sizeof chunk)) return false;
+    const int64_t length = BigEndian32(chunk);
+    const int64_t end = position + 8 + length + 4;  // data and CRC follow
+    if (length > kMaxChunkLength || end > file.Size()) return false;
+    if (std::memcmp(chunk + 4, "IEND", 4) == 0) return true;
+    position = end;
+  }
+}
+
 bool CheckPng(ByteFile& file) {
   // Signature (8 bytes), then the IHDR chunk: length, type, width, height.
   unsigned char head[24];
   if (!file.Read(head, sizeof head) || std::memcmp(head + 12, "IHDR", 4) != 0) return false;
-  return WithinLimit(BigEndian32(head + 16), BigEndian32(head + 20));
+  return WithinPictureLimit(BigEndian32(head + 16), BigEndian32(head + 20)) && ChunksComplete(file);
 }
 
 // Skips GIF data sub-blocks up to and including the zero-length terminator.
@@ -64,7 +75,7 @@ bool SkipSubBlocks(ByteFile& file) {
 bool CheckGif(ByteFile& file) {
   unsigned char screen[13];
   if (!file.Read(screen, sizeof screen)) return false;
-  if (!WithinLimit(LittleEndian16(screen + 6), LittleEndian16(screen + 8))) return false;
+  if (!WithinPictureLimit(LittleEndian16(screen + 6), LittleEndian16(screen + 8))) return false;
   unsigned char table[3 * 256];
   if ((screen[10] & 0x80) && !file.Read(table, 3 << ((screen[10] & 7) + 1))) return false;
   // Extensions may come first; the first image descriptor sizes the frame SDL decodes.
@@ -76,7 +87,7 @@ bool CheckGif(ByteFile& file) {
       if (!file.Read(descriptor, sizeof descriptor)) return false;
       const int64_t left = LittleEndian16(descriptor), top = LittleEndian16(descriptor + 2);
       const int64_t width = LittleEndian16(descriptor + 4), height = LittleEndian16(descriptor + 6);
-      return WithinLimit(width, height) && WithinLimit(left + width, top + height);
+      return WithinPictureLimit(width, height) && WithinPictureLimit(left + width, top + height);
     }
     unsigned char label;
     if (introducer != 0x21 || !file.Read(&label, 1) || !SkipSubBlocks(file)) return false;
@@ -99,7 +110,7 @@ bool CheckJpeg(ByteFile& file, int64_t position) {
     const int64_t length = BigEndian16(segment + 2);
     if (IsFrameMarker(segment[1])) {
       unsigned char frame[5];
-      return file.Read(frame, sizeof frame) && WithinLimit(BigEndian16(frame + 3), BigEndian16(frame + 1));
+      return file.Read(frame, sizeof frame) && WithinPictureLimit(BigEndian16(frame + 3), BigEndian16(frame + 1));
     }
     if (segment[1] == 0xDA || segment[1] == 0xD9 || length < 2) return false;  // no frame before the data
     position += 2 + length;
@@ -121,6 +132,11 @@ PictureKind Sniff(ByteFile& file) {
 }
 
 }  // namespace
+
+bool WithinPictureLimit(int64_t width, int64_t height) {
+  // Divide rather than multiply: two 32-bit sizes overflow even 64 bits.
+  return width > 0 && height > 0 && width <= kMaxDecodedPixels && height <= kMaxDecodedPixels / width;
+}
 
 bool BitmapSizeAcceptable(ByteFile& file) {
   const bool ok = file.Seek(0) && CheckBitmap(file);

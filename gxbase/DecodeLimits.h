@@ -27,8 +27,13 @@ enum class PictureKind { Unknown, Png, Jpeg, Gif };
 // Leaves the file at its start.
 bool BitmapSizeAcceptable(ByteFile& file);
 
+// True when a width x height picture is within kMaxDecodedPixels (both
+// sizes above 0). Every reader applies it before allocating.
+bool WithinPictureLimit(int64_t width, int64_t height);
+
 // The picture's format when it is PNG, JPEG or GIF and its stated size is
-// within kMaxDecodedPixels; otherwise Unknown. Leaves the file at its start.
+// within kMaxDecodedPixels; otherwise Unknown. A PNG file must also hold
+// every chunk up to its end marker. Leaves the file at its start.
 PictureKind AcceptablePicture(ByteFile& file);
 
 }  // namespace gxbase

@@ -22,7 +22,7 @@ constexpr int kTextBufferSize = 1024;
 GLWindow::GLWindow() : extra(nullptr) {
   Main& main = Main::Instance();
   if (!main.RegisterWindowClass()) {
-    std::fputs("Failed to register window class\n", stdout);
+    std::fputs("Failed to register window class\n", stderr);
     return;
   }
   extra = new (std::nothrow) WindowEx(this);

@@ -40,8 +40,9 @@ class Main {
   Main(const Main&) = delete;
   Main& operator=(const Main&) = delete;
 
-  // The program's life: 0 after the main window was closed, -1 without an
-  // application object, 1 when the main window could not be created.
+  // The program's life: closeExitCode (0 unless set) after the main window
+  // was closed, -1 without an application object, 1 when the main window
+  // could not be created.
   int Run(int argc, char** argv);
   // Dispatches events, paints and idle passes until the quit request;
   // returns the exit code it carries.
@@ -50,6 +51,14 @@ class Main {
   void Idle();
   // Asks the loop to end with the given exit code once it reaches the request.
   void PostQuit(int exitCode);
+  // Blocks the calling thread for the given milliseconds, but returns as
+  // soon as a close or quit request waits in the queue (where it stays for
+  // the loop to handle), so a pause never holds up a close. False when it
+  // returned early.
+  static bool Pause(int milliseconds);
+  // False when the windows are opened without a display (SDL's offscreen or
+  // dummy driver), so no key can ever arrive; true before any window opened.
+  static bool HasKeyboard();
 
   // Starts, changes or (with 0) stops the application timer; intervals
   // below 10 ms become 10. Returns the interval in force, 0 when stopped.
@@ -79,6 +88,8 @@ class Main {
   int argc = 0;
   char** argv = nullptr;
   bool console = false;
+  // The exit code the program ends with when its main window is closed.
+  int closeExitCode = 0;
 
  private:
   Main() = default;

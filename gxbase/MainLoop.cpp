@@ -1,5 +1,7 @@
 #include <SDL.h>
 
+#include <cstring>
+
 #include "gxbase/GLWindow.h"
 #include "gxbase/Main.h"
 #include "gxbase/Platform.h"
@@ -32,6 +34,21 @@ unsigned eventWindowId(const SDL_Event& event) {
 // posted during the last poll cycle still wait behind the native layer's
 // end-of-cycle marker; those must not be taken for an empty queue.
 bool queueIsEmpty() { return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) <= 0; }
+
+// True when a window's close or the quit request waits in the queue; it
+// fetches what the native layer has but takes nothing out of the queue.
+bool closeRequested() {
+  SDL_PumpEvents();
+  const Uint32 closeType = Platform::TypeOf(Platform::Event::CloseRequest);
+  const Uint32 quitType = Platform::TypeOf(Platform::Event::Quit);
+  if (SDL_HasEvent(SDL_QUIT) || SDL_HasEvent(closeType) || SDL_HasEvent(quitType)) return true;
+  SDL_Event events[64];
+  const int count = SDL_PeepEvents(events, 64, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+  for (int i = 0; i < count; ++i) {
+    if (events[i].window.event == SDL_WINDOWEVENT_CLOSE) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -83,5 +100,29 @@ void Main::Idle() {
 }
 
 void Main::PostQuit(int exitCode) { Platform::Post(Platform::Event::Quit, 0, exitCode); }
+
+bool Main::HasKeyboard() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return driver == nullptr || (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0);
+}
+
+bool Main::Pause(int milliseconds) {
+  // Without windows nothing can ask to close: a plain sleep.
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+    if (milliseconds > 0) SDL_Delay(static_cast<Uint32>(milliseconds));
+    return true;
+  }
+  // Looks at the queue every few milliseconds; the pause itself keeps its
+  // length to the millisecond, so the game's pace does not change.
+  constexpr Uint32 kSliceMs = 20;
+  const Uint64 start = SDL_GetTicks64();
+  for (;;) {
+    if (closeRequested()) return false;
+    const Uint64 spent = SDL_GetTicks64() - start;
+    if (spent >= static_cast<Uint64>(milliseconds < 0 ? 0 : milliseconds)) return true;
+    const Uint64 left = static_cast<Uint64>(milliseconds) - spent;
+    SDL_Delay(static_cast<Uint32>(left < kSliceMs ? left : kSliceMs));
+  }
+}
 
 }  // namespace gxbase

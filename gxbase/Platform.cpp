@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include "gxbase/X11Errors.h"
+
 namespace gxbase {
 
 namespace {
@@ -44,6 +46,7 @@ bool Platform::EnsureVideo() {
   // Keep the GL library loaded for the whole run: otherwise it is unloaded
   // and loaded again whenever the last window closes and a new one opens.
   SDL_GL_LoadLibrary(nullptr);
+  InstallX11ErrorHandler();
   s.video = true;
   return true;
 }

@@ -1,6 +1,7 @@
 #include "gxbase/TargaReader.h"
 
 #include "gxbase/ByteFile.h"
+#include "gxbase/DecodeLimits.h"
 #include "gxbase/Image.h"
 
 #include <cstdint>
@@ -53,6 +54,8 @@ bool ReadHeader(ByteFile& file, TargaHeader& header) {
 // The smallest file that could hold the pixel data, so a header claiming a
 // huge picture is rejected before anything is allocated for it.
 bool PixelDataFits(const ByteFile& file, const TargaHeader& header) {
+  // A run-length file of a few megabytes can claim half a gigapixel.
+  if (!WithinPictureLimit(header.width, header.height)) return false;
   const int64_t pixels = int64_t(header.width) * header.height;
   const int64_t start = kHeaderSize + header.idLength;
   int64_t least = pixels * header.bytesPerPixel;

@@ -2,7 +2,8 @@
 // The program's own reader for true-colour Targa files: image types 2
 // (uncompressed) and 10 (run-length coded), 24 bits (-> BGR) or 32 bits
 // (-> BGRA, alpha kept), either origin. A file is looked at only when it ends
-// with the Targa 2.0 footer or its name ends in ".tga" or ".TGA".
+// with the Targa 2.0 footer or its name ends in ".tga" or ".TGA". Pictures
+// beyond kMaxDecodedPixels are refused.
 
 namespace gxbase {
 

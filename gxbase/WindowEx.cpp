@@ -1,5 +1,6 @@
 #include "gxbase/WindowEx.h"
 
+#include <GL/gl.h>
 #include <SDL.h>
 
 #include "gxbase/ContextStack.h"
@@ -48,7 +49,10 @@ int WindowEx::SwapBuffers() {
 void WindowEx::SetSize(int newWidth, int newHeight) {
   if (newWidth < 0) newWidth = 0;
   if (newHeight < 0) newHeight = 0;
-  if (window != nullptr) SDL_SetWindowSize(native(window), newWidth, newHeight);
+  if (window != nullptr) {
+    SDL_SetWindowSize(native(window), newWidth, newHeight);
+    sizeChanged = true;
+  }
   width = newWidth;
   height = newHeight;
 }
@@ -80,10 +84,20 @@ bool WindowEx::PaintIfNeeded() {
   if (!needsPaint || !IsShown()) return false;
   needsPaint = false;
   if (BeginGL()) {
+    if (sizeChanged) PresentBlank();
     owner->OnDisplay();
     EndGL();
   }
   return true;
+}
+
+void WindowEx::PresentBlank() {
+  // A GL drawable (Mesa under X11) takes a new window size only at a buffer
+  // swap: a picture drawn before it lands in the old-sized buffer and shows
+  // cropped. A blank frame presented first makes the paint fill the window.
+  glClear(GL_COLOR_BUFFER_BIT);
+  SDL_GL_SwapWindow(native(window));
+  sizeChanged = false;
 }
 
 bool WindowEx::IsShown() const {

@@ -90,9 +90,10 @@ class WindowEx {
   void DeleteFontLists();
   void ReleaseNative();
   void Resized(int newWidth, int newHeight);
+  void PresentBlank();
   void MouseMoved(int mouseX, int mouseY);
   void MouseButton(int button, bool down);
-  void Keyboard(int sdlKey, bool down);
+  void Keyboard(const void* nativeKey, bool down);
   void Closed();
   void CreationNotified();
   void WindowEvent(int kind, int data1, int data2);
@@ -103,6 +104,7 @@ class WindowEx {
   void* window = nullptr;   // the native window
   void* context = nullptr;  // its GL context
   bool needsPaint = false;
+  bool sizeChanged = false;  // the drawable has not been presented since a resize
 };
 
 }  // namespace gxbase

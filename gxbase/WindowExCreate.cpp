@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "gxbase/ContextStack.h"
+#include "gxbase/DisplayLoss.h"
 #include "gxbase/GLWindow.h"
 #include "gxbase/Platform.h"
 #include "gxbase/WindowEx.h"
@@ -15,9 +16,9 @@ namespace {
 
 SDL_Window* native(void* window) { return static_cast<SDL_Window*>(window); }
 
-void fail(const char* line) {
-  std::fputs(line, stdout);
-  std::fflush(stdout);
+// A failure line on standard error, with the native layer's reason.
+void fail(const char* what) {
+  std::fprintf(stderr, "%s: %s\n", what, SDL_GetError());
 }
 
 // The frame-buffer request made from the record's settings.
@@ -87,17 +88,40 @@ void displaySize(int* w, int* h) {
   *h = known ? mode.h : 480;
 }
 
+// Windows left to the system's placement cascade from near the top-left of
+// the display, each further one 30 pixels down and right, starting over
+// when a window would no longer fit. (Centring them, as the native layer
+// would, stacks every default-placed window on top of the others.)
+constexpr int kCascadeStart = 40;
+constexpr int kCascadeStep = 30;
+
+void cascadePosition(int w, int h, int* left, int* top) {
+  static int placed = 0;
+  SDL_Rect area;
+  if (SDL_GetDisplayUsableBounds(0, &area) != 0) area = SDL_Rect{0, 0, 640, 480};
+  int offset = kCascadeStart + kCascadeStep * placed;
+  if (placed > 0 && (offset + w > area.w || offset + h > area.h)) {
+    placed = 0;
+    offset = kCascadeStart;
+  }
+  ++placed;
+  if (*left == WindowEx::kDefaultPosition) *left = area.x + offset;
+  if (*top == WindowEx::kDefaultPosition) *top = area.y + offset;
+}
+
 }  // namespace
 
 bool WindowEx::Create() {
   if (window != nullptr) Destroy();
   if (!Platform::EnsureVideo()) {
-    fail("Failed to create window\n");
+    fail("Failed to create window");
     return false;
   }
-  if (!OpenNativeWindow() || !OpenContext()) return false;
+  if (!OpenNativeWindow()) return false;
+  DisplayLoss::Watch(window);
+  if (!OpenContext()) return false;
   if (!BeginGL()) {
-    fail("Failed to make GL context current\n");
+    fail("Failed to make GL context current");
     return false;
   }
   // No EndGL: the new window's context stays current after creation.
@@ -125,6 +149,7 @@ bool WindowEx::OpenNativeWindow() {
   // The native layer wants a size of at least one pixel.
   w = std::max(w, 1);
   h = std::max(h, 1);
+  if (left == kDefaultPosition || top == kDefaultPosition) cascadePosition(w, h, &left, &top);
 
   for (int step = 0; step < kRelaxSteps && window == nullptr; ++step) {
     applyRequest(relaxed(requestOf(*this), step));
@@ -135,7 +160,7 @@ bool WindowEx::OpenNativeWindow() {
   // No GL-capable format at all: tell apart a native layer that cannot open
   // windows from one that only lacks a matching pixel format.
   window = SDL_CreateWindow(title.c_str(), left, top, w, h, flags & ~SDL_WINDOW_OPENGL);
-  fail(window != nullptr ? "Failed to set pixel format\n" : "Failed to create window\n");
+  fail(window != nullptr ? "Failed to set pixel format" : "Failed to create window");
   return false;
 }
 
@@ -147,7 +172,7 @@ bool WindowEx::OpenContext() {
   context = SDL_GL_CreateContext(native(window));
   SDL_GL_MakeCurrent(previousContext ? previousWindow : nullptr, previousContext);
   if (context == nullptr) {
-    fail("Failed to create GL context\n");
+    fail("Failed to create GL context");
     return false;
   }
   return true;

@@ -27,8 +27,8 @@ void WindowEx::Dispatch(const void* event) {
   owner->OnMessage(event);
   switch (e.type) {
     case SDL_WINDOWEVENT: WindowEvent(e.window.event, e.window.data1, e.window.data2); return;
-    case SDL_KEYDOWN: Keyboard(e.key.keysym.sym, true); return;  // also on auto-repeat
-    case SDL_KEYUP: Keyboard(e.key.keysym.sym, false); return;
+    case SDL_KEYDOWN: Keyboard(&e.key.keysym, true); return;  // also on auto-repeat
+    case SDL_KEYUP: Keyboard(&e.key.keysym, false); return;
     case SDL_MOUSEMOTION: MouseMoved(e.motion.x, e.motion.y); return;
     case SDL_MOUSEBUTTONDOWN: MouseButton(handlerButton(e.button.button), true); return;
     case SDL_MOUSEBUTTONUP: MouseButton(handlerButton(e.button.button), false); return;
@@ -42,7 +42,11 @@ void WindowEx::Dispatch(const void* event) {
 
 void WindowEx::WindowEvent(int kind, int data1, int data2) {
   switch (kind) {
-    case SDL_WINDOWEVENT_SIZE_CHANGED: Resized(data1, data2); break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      // A new size means a new picture, drawn whole (see PaintIfNeeded).
+      sizeChanged = needsPaint = true;
+      Resized(data1, data2);
+      break;
     case SDL_WINDOWEVENT_EXPOSED: needsPaint = true; break;
     case SDL_WINDOWEVENT_CLOSE: Closed(); break;
     case SDL_WINDOWEVENT_ENTER:
@@ -79,16 +83,16 @@ void WindowEx::MouseButton(int button, bool down) {
   EndGL();
 }
 
-void WindowEx::Keyboard(int sdlKey, bool down) {
-  int key = VirtualKey::FromNative(sdlKey);
-  if (key != 0) owner->OnKeyboard(key, down);
+void WindowEx::Keyboard(const void* nativeKey, bool down) {
+  const SDL_Keysym& key = *static_cast<const SDL_Keysym*>(nativeKey);
+  owner->OnKeyboard(VirtualKey::FromNative(key.sym, key.scancode, (key.mod & KMOD_NUM) != 0), down);
 }
 
 void WindowEx::Closed() {
   Main& main = Main::Instance();
   if (main.IsMainWindow(this)) {
     Destroy();
-    main.PostQuit(0);
+    main.PostQuit(main.closeExitCode);
   } else {
     Hide();
   }

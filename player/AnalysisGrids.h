@@ -2,7 +2,7 @@
 // The analysis window's process-wide grids, laid out like the maze
 // (MAZE_ROWS x MAZE_COLS, top row first; see gridIndex).
 
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 // Mark codes written by the analysis window.
 constexpr int MARK_FRUIT = 6;            // analysisMaze

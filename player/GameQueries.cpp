@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "actors/Ghost.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 namespace {
 

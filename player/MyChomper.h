@@ -12,23 +12,12 @@
 
 #include "actors/CellPos.h"
 #include "actors/Chomper.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 #include "player/MazeNode.h"
 #include "player/PathFinder.h"
+#include "player/SearchStandIn.h"
 
 class Window;
-
-// Who runs a search, and so which search slot it works in. Ghost values
-// match the ghost numbers used everywhere else: 1 red, 2 green, 3 orange,
-// 4 turquoise.
-enum Searcher {
-  SEARCH_CHOMPER = 0,
-  SEARCH_RED = 1,
-  SEARCH_GREEN = 2,
-  SEARCH_ORANGE = 3,
-  SEARCH_TURQUOISE = 4
-};
-constexpr int SEARCH_SLOTS = 5;
 
 // The cells of the local search window: first column/row inclusive, limits
 // exclusive.
@@ -55,15 +44,33 @@ class MyChomper : public Chomper {
   // Model (PlayerModel.cpp).
   void buildGraph();
   void resetForNewGame();
+  // Forgets everything an earlier game left in the player's memory: the model
+  // goes back to the maze, the blue-period watch, the plan and the searches
+  // are cleared. A seeded game starts with it.
+  void startGame();
+  // At a cell centre where someone else chooses the direction: brings the
+  // model up to date as decide does (new game, blue-period watch, fruit, food
+  // under the chomper) without searching or reporting to the window, and
+  // drops the plan, which the chomper may not follow.
+  void keepUp();
+  // Forgets the plan (the chomper left the route it described).
+  void dropPlan();
   static void rewardFor(MazeNode& node, int code);
 
   // Search (PathSearch.cpp). A* from the searcher's cell to the target cell
   // in the searcher's slot. Adds the route's score to `score`; a non-zero
   // cut shortens the result by the path's length. False when the target is
   // not walkable (nothing cleared then), unreachable or the start itself, or
-  // when the start or the target has no node. Virtual so that a reference
-  // search can stand in for it.
-  virtual bool findPath(int targetCol, int targetRow, Searcher searcher, int cut, double& score);
+  // when the start or the target has no node. Made by the stand-in when one
+  // is set, else by findOwnPath.
+  bool findPath(int targetCol, int targetRow, Searcher searcher, int cut, double& score) {
+    return standIn != nullptr ? standIn->findPath(*this, targetCol, targetRow, searcher, cut, score)
+                              : findOwnPath(targetCol, targetRow, searcher, cut, score);
+  }
+  // The player's own search, whatever stands in.
+  bool findOwnPath(int targetCol, int targetRow, Searcher searcher, int cut, double& score);
+  // Every later search is made by `search` (not owned); null: the player's own.
+  void setSearchStandIn(SearchStandIn* search) { standIn = search; }
   // How many cells of a found path of `pathLength` cells a cut keeps.
   static int keptLength(int pathLength, int cut);
   // Writes bonus and cost on a ghost's kept path (ghost 1..4).
@@ -98,7 +105,6 @@ class MyChomper : public Chomper {
   // Lets tests and benchmarks restore a game position's score.
   void setScore(int s) { score = s; }
 
- protected:
   // For a search standing in for findPath: where a searcher starts, its
   // slot's result list, and the cut of a found path.
   CellPos startCellOf(Searcher searcher) const;
@@ -149,4 +155,5 @@ class MyChomper : public Chomper {
   std::vector<MazeNode> nodeStore;         // the nodes themselves, never reallocated
   PathFinder finder;                       // the search, laid out once the graph exists
   MsClock clock;
+  SearchStandIn* standIn = nullptr;
 };

@@ -16,8 +16,8 @@ int manhattan(const CellPos& a, const CellPos& b) {
 
 }  // namespace
 
-bool MyChomper::findPath(int targetCol, int targetRow, Searcher searcher, int cut,
-                         double& score) {
+bool MyChomper::findOwnPath(int targetCol, int targetRow, Searcher searcher, int cut,
+                            double& score) {
   assert(searcher >= SEARCH_CHOMPER && searcher <= SEARCH_TURQUOISE && "unknown searcher");
   // A cell without a node and a cell that is not walkable both fail at once
   // and leave the lists alone; the node table is the cheaper question.

@@ -87,6 +87,33 @@ void MyChomper::resetForNewGame() {
   window->resetMaze();
 }
 
+void MyChomper::startGame() {
+  resetForNewGame();
+  // The first decision resets the model again, as in any game.
+  newGameSeen = false;
+  blueSeen = false;
+  blueStartMs = 0;
+  havePlan = false;
+  foodPhaseUsed = false;
+  plan.clear();
+  for (SearchSlot& slot : slots) slot.result.clear();
+}
+
+void MyChomper::keepUp() {
+  if (!graphBuilt) buildGraph();
+  startNewGameIfNeeded();
+  clearGhostWeights();
+  watchBluePeriod(anyGhostBlue());
+  if (isFruitShown()) noteFruit();
+  noteFoodUnderChomper(cellPosition());
+  dropPlan();
+}
+
+void MyChomper::dropPlan() {
+  plan.clear();
+  havePlan = false;
+}
+
 void MyChomper::clearGhostWeights() {
   for (MazeNode* node : nodes) {
     node->bonus = 0;

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "game/MazeView.h"
-#include "game/WallOutline.h"
+#include "maze/MazeView.h"
+#include "maze/WallOutline.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "actors/Random.h"
 #include "actors/RedGhost.h"
 #include "actors/TurquoiseGhost.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 // Actor kinds.
 constexpr int CHOMPER = 0, RED = 1, GREEN = 2, ORANGE = 3, TURQUOISE = 4;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 #include "tests/engine/EngineTestSupport.h"
 
 namespace {
@@ -53,6 +53,15 @@ TEST_F(ConfigTest, theDefaultPathIsTheDataFolderOfTheWorkingDirectory) {
   writeFile("data/config.txt", "fps 40\n");
   engine.readConfig();
   EXPECT_EQ(engine.fps, 40);
+}
+
+TEST_F(ConfigTest, singleSettingsApplyAfterTheFileWithItsLimits) {
+  writeFile("other.txt", "fps 40\nruns 4\n");
+  engine.configSource = ConfigSource{"other.txt", {{"runs", 0}, {"n_moves_blue_ghosts", 25}, {"runs", 2}}};
+  engine.readConfig();
+  EXPECT_EQ(engine.fps, 40);
+  EXPECT_EQ(engine.runsLeft, 3);
+  EXPECT_EQ(nMovesBlueGhosts, 100);
 }
 
 // A ranged key, where its value lands, and its limits.
@@ -181,12 +190,36 @@ TEST_F(ConfigTest, theIntMaximumAsRunsAndPauseIsHeldNotWrapped) {
   EXPECT_EQ(engine.dataTimeoutMs, INT_MAX);
 }
 
-TEST_F(ConfigTest, aFolderInPlaceOfTheConfigLeavesTheDefaults) {
-  std::filesystem::create_directory("config.txt");
-  engine.readConfig("config.txt");
-  EXPECT_EQ(engine.runsLeft, 1);
-  EXPECT_EQ(engine.fps, 5);
-  EXPECT_EQ(lengthAttackMode, 1500);
+TEST_F(ConfigTest, filesThatCannotBeReadLeaveTheDefaultsAndSayWhy) {
+  std::filesystem::create_directory("folder");
+  std::filesystem::create_symlink("loop", "loop");
+  const struct { const char* path; const char* message; } cases[] = {
+      {"folder", "folder: not a regular file; every setting keeps its default\n"},
+      {"/dev/zero", "/dev/zero: not a regular file; every setting keeps its default\n"},
+      {"loop", "loop: Too many levels of symbolic links; every setting keeps its default\n"},
+      {"missing", ""}};
+  for (const auto& c : cases) {
+    testing::internal::CaptureStderr();
+    engine.readConfig(c.path);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message);
+    EXPECT_EQ(settingsOf(engine), DEFAULTS) << c.path;
+  }
+}
+
+TEST_F(ConfigTest, aByteOrderMarkIsSkippedAndWhereReadingStopsIsSaid) {
+  const struct { const char* text; int fps; const char* message; } cases[] = {
+      {"\xEF\xBB\xBF" "fps 30\n", 30, ""},
+      {"fps 60.5\nruns 3\n", 60,
+       "config.txt line 2: reading stopped at \"runs\", the value of \".5\", which is no whole number; "
+       "the settings from there on keep their defaults\n"},
+      {"fps 30\n\ndata\n", 30, "config.txt line 4: \"data\" has no value\n"}};
+  for (const auto& c : cases) {
+    testing::internal::CaptureStderr();
+    readConfigText(c.text);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message);
+    EXPECT_EQ(engine.fps, c.fps);
+    EXPECT_EQ(engine.runsLeft, 1);
+  }
 }
 
 TEST_F(ConfigTest, aNamedPipeInPlaceOfTheConfigLeavesTheDefaultsWithoutWaiting) {

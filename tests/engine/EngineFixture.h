@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "game/GameEngine.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 #include "tests/engine/EngineTestSupport.h"
 
 class EngineTest : public ::testing::Test {

@@ -14,17 +14,19 @@ void copyShippedSprites(const std::string& folder) {
 }
 
 std::unique_ptr<ChildProcess> startGame(const std::string& workDir, int timeoutSeconds,
-                                        const std::string& outputFile) {
+                                        const std::string& outputFile, const std::vector<std::string>& args) {
+  std::vector<std::string> command = {"timeout", std::to_string(timeoutSeconds), gameProgram()};
+  command.insert(command.end(), args.begin(), args.end());
   return std::make_unique<ChildProcess>(
-      ChildProcess::Options{{"timeout", std::to_string(timeoutSeconds), gameProgram()},
+      ChildProcess::Options{command,
                             {{"SDL_VIDEODRIVER", "offscreen"}, {"SDL_AUDIODRIVER", "dummy"}},
                             workDir,
                             outputFile,
                             true});
 }
 
-int runGame(const std::string& workDir, int timeoutSeconds) {
-  return startGame(workDir, timeoutSeconds, workDir + "/output.txt")->wait();
+int runGame(const std::string& workDir, int timeoutSeconds, const std::vector<std::string>& args) {
+  return startGame(workDir, timeoutSeconds, workDir + "/output.txt", args)->wait();
 }
 
 std::vector<std::string> linesOf(const std::string& text) {

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "game/GameState.h"
-#include "game/MyGame.h"
+#include "maze/GameState.h"
+#include "app/MyGame.h"
 #include "gxbase/Main.h"
 #include "player/MyChomper.h"
 

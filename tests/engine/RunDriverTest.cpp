@@ -83,13 +83,14 @@ TEST_F(RunDriverTest, aChomperCaughtByAGhostEndsTheGameAsLost) {
   EXPECT_FALSE(gameWon);
 }
 
-TEST_F(RunDriverTest, aLostGameAgainstRedAndTurquoiseIsAppendedByteForByte) {
+TEST_F(RunDriverTest, aLostGameAgainstRedAndTurquoiseIsAppendedByteForByteOnALineOfItsOwn) {
   startGame("green_ghost 0 orange_ghost 0\n");
-  writeFile("gamedata.txt", "1 1 1 1 1 2000\n");
+  writeFile("gamedata.txt", "1 1 1 1 1 2000");  // left without its line break
   chomp.addScore(340);
   engine->gameLost = true;
   ASSERT_TRUE(engine->appendResults("gamedata.txt"));
-  EXPECT_EQ(readFile("gamedata.txt"), "1 1 1 1 1 2000\n0 1 0 0 1 340\n");
+  ASSERT_TRUE(engine->appendResults("gamedata.txt"));
+  EXPECT_EQ(readFile("gamedata.txt"), "1 1 1 1 1 2000\n0 1 0 0 1 340\n0 1 0 0 1 340\n");
   EXPECT_FALSE(engine->appendResults("no-such-folder/gamedata.txt"));
 }
 

@@ -1,6 +1,6 @@
 // The shared game state: its reset, the level and its food, eating and winning.
 
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "game/WallOutline.h"
+#include "maze/WallOutline.h"
 #include "gxbase/TestContext.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The maze outline as data: its lines run along the level's walls. Its colours
 // and width are checked where it is drawn.
 
-#include "game/WallOutline.h"
+#include "maze/WallOutline.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "actors/Ghost.h"
-#include "game/GameState.h"
+#include "maze/GameState.h"
 #include "player/AnalysisGrids.h"
 #include "player/MyChomper.h"
 #include "player/Window.h"

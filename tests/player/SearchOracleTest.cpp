@@ -4,99 +4,94 @@
 
 #include <cstring>
 
-#include "OracleChomper.h"
+#include "OracleSearch.h"
 #include "PlayerFixture.h"
-#include "game/GameEngine.h"
+#include "game/HeadlessGame.h"
 
 namespace {
 
-// The oracle playing, with every search of a decision, and a search to every
-// remaining piece of food, made by both searches and compared.
-class CheckingChomper : public OracleChomper {
+// The reference search making every search of a decision, with the player's
+// own search made alongside and compared; the first chomper search of a
+// decision also compares a search to every remaining piece of food.
+class CheckingSearch : public OracleSearch {
  public:
-  bool findPath(int col, int row, Searcher searcher, int cut, double& score) override {
+  bool findPath(MyChomper& player, int col, int row, Searcher searcher, int cut,
+                double& score) override {
     if (searcher == SEARCH_CHOMPER && !foodChecked) {
       foodChecked = true;
-      for (const MazeNode* n : getNodes()) {
+      for (const MazeNode* n : player.getNodes()) {
         double ignored = 0.0;
         if (!n->eaten && (n->code == CELL_DOT || n->code == CELL_POWERPILL)) {
-          compare(n->cell.getCol(), n->cell.getRow(), searcher, 0, ignored);
+          compare(player, n->cell.getCol(), n->cell.getRow(), searcher, 0, ignored);
         }
       }
     }
-    return compare(col, row, searcher, cut, score);
+    return compare(player, col, row, searcher, cut, score);
   }
-  void decide() override {
-    foodChecked = false;
-    ++decisions;
-    blueDecisions += anyGhostBlue() ? 1 : 0;
-    attackDecisions += attackMode ? 1 : 0;
-    OracleChomper::decide();
-    foodPhaseDecisions += usedFoodPhase() ? 1 : 0;
-  }
-  int decisions = 0, blueDecisions = 0, attackDecisions = 0, foodPhaseDecisions = 0;
+  bool foodChecked = false;
 
  private:
-  bool compare(int col, int row, Searcher searcher, int cut, double& score) {
+  bool compare(MyChomper& player, int col, int row, Searcher searcher, int cut, double& score) {
     double fastScore = score;
-    const bool fast = MyChomper::findPath(col, row, searcher, cut, fastScore);
-    const std::vector<MazeNode*> fastPath = resultList(searcher);
-    const bool oracle = OracleChomper::findPath(col, row, searcher, cut, score);
+    const bool fast = player.findOwnPath(col, row, searcher, cut, fastScore);
+    const std::vector<MazeNode*> fastPath = player.resultList(searcher);
+    const bool oracle = OracleSearch::findPath(player, col, row, searcher, cut, score);
     EXPECT_EQ(fast, oracle) << "target (" << col << ", " << row << ") searcher " << searcher;
-    EXPECT_EQ(fastPath, resultList(searcher)) << "target (" << col << ", " << row << ")";
+    EXPECT_EQ(fastPath, player.resultList(searcher)) << "target (" << col << ", " << row << ")";
     EXPECT_EQ(std::memcmp(&fastScore, &score, sizeof score), 0) << fastScore << " vs " << score;
     return oracle;
   }
-  bool foodChecked = false;
 };
 
-// One seeded game with default settings and all four ghosts, as the batch
-// runner plays it: the player's clock advances by one frame period per move.
-// Returns every move as the chomper's position and direction, and the score.
-std::vector<int> playSeeded(MyChomper& player, unsigned seed) {
-  std::uint32_t clockMs = 0;
-  player.setClock([&clockMs] { return clockMs; });
-  setChomper(&player);
-  std::vector<int> moves;
-  {
-    GameEngine engine;
-    std::srand(seed);
-    engine.setConfigDefaults();
-    engine.applyConfigValue("control", 1);
-    for (const char* key : {"red_ghost", "green_ghost", "orange_ghost", "turquoise_ghost"}) {
-      engine.applyConfigValue(key, 1);
-    }
-    engine.createGhosts();
-    engine.resetGame();
-    engine.startScreen = false;
-    for (int move = 0; move < 20000 && !gameWon && !engine.gameLost; ++move) {
-      engine.gameTick();
-      clockMs += static_cast<std::uint32_t>(engine.framePeriodMs);
-      moves.insert(moves.end(), {player.getX(), player.getY(), player.getDirection()});
-    }
-    moves.push_back(player.getScore());
+// Headless games with default settings and all four ghosts, as the batch runner plays them.
+struct SeededGames {
+  SeededGames() {
+    game.configure({"", {{"red_ghost", 1}, {"green_ghost", 1}, {"orange_ghost", 1},
+                         {"turquoise_ghost", 1}}, 20000});
   }
-  setChomper(nullptr);
-  resetGameState();
-  return moves;
-}
+  ~SeededGames() { game.player().setSearchStandIn(nullptr); }
+
+  // Every move of a game as the chomper's position and direction, then the score.
+  std::vector<int> play(unsigned seed, SearchStandIn* search) {
+    game.player().setSearchStandIn(search);
+    std::vector<int> moves;
+    for (game.reset(seed); !game.ended(); game.step()) {
+      moves.insert(moves.end(), {game.player().getX(), game.player().getY(), game.player().getDirection()});
+    }
+    moves.push_back(game.player().getScore());
+    return moves;
+  }
+
+  HeadlessGame game;
+};
 
 }  // namespace
 
 TEST(SearchOracle, everySearchOfAWonGameMatchesTheReference) {
-  CheckingChomper player;
-  playSeeded(player, 1);  // a won game: blue periods, both ghost modes, the food phase
-  EXPECT_TRUE(gameWon || player.getScore() > 0);
-  EXPECT_GT(player.blueDecisions, 0);
-  EXPECT_GT(player.attackDecisions, 0);
-  EXPECT_LT(player.attackDecisions, player.decisions);
-  EXPECT_GT(player.foodPhaseDecisions, 0);
+  SeededGames games;
+  CheckingSearch search;
+  games.game.player().setSearchStandIn(&search);
+  int decisions = 0, blue = 0, attack = 0, foodPhase = 0;
+  // A won game: blue periods, both ghost modes, the food phase.
+  for (games.game.reset(1); games.game.toDecision(); games.game.step()) {
+    search.foodChecked = false;
+    ++decisions;
+    blue += anyGhostBlue() ? 1 : 0;
+    attack += attackMode ? 1 : 0;
+    games.game.builtinDirection();
+    foodPhase += games.game.player().usedFoodPhase() ? 1 : 0;
+  }
+  EXPECT_TRUE(games.game.outcome().won || games.game.outcome().score > 0);
+  EXPECT_GT(blue, 0);
+  EXPECT_GT(attack, 0);
+  EXPECT_LT(attack, decisions);
+  EXPECT_GT(foodPhase, 0);
 }
 
 TEST(SearchOracle, wholeSeededGamesMoveAlikeWithEitherSearch) {
+  SeededGames games;
+  OracleSearch oracle;
   for (unsigned seed : {2u, 3u, 4u}) {
-    MyChomper fast;
-    OracleChomper oracle;
-    EXPECT_EQ(playSeeded(fast, seed), playSeeded(oracle, seed)) << "seed " << seed;
+    EXPECT_EQ(games.play(seed, nullptr), games.play(seed, &oracle)) << "seed " << seed;
   }
 }

@@ -64,10 +64,15 @@ class BadDataTest : public ::testing::Test {
   TempDir dir;
 };
 
-TEST_F(BadDataTest, withoutADataFolderTheGameWaitsOnItsStartScreen) {
+TEST_F(BadDataTest, withoutADataFolderTheGameWaitsOnItsStartScreenAndSaysSoOnce) {
   // Defaults everywhere: interactive mode, nothing drawn but the maze.
   EXPECT_EQ(runGame(FIRST_FRAMES_S), STILL_RUNNING) << output();
   EXPECT_FALSE(fileExists("data"));
+  EXPECT_EQ(output(), "Chomp: no data/ folder in " + dir.path() +
+                          ", so no settings and no pictures; run the game from the folder that holds "
+                          "data/ (scripts/play does)\n"
+                          "Waiting for the start key, but there is no display to type it on; "
+                          "set \"runs\" in data//config.txt for unattended games\n");
 }
 
 TEST_F(BadDataTest, aConfigWithoutSpritesPlaysTheSeriesWithInvisibleItems) {
@@ -100,6 +105,17 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenSprite{"zeroLength", [](const std::string&) { return std::string(); }},
         BrokenSprite{"garbage", [](const std::string& s) { return randomBytes(s.size(), 7); }}),
     [](const ::testing::TestParamInfo<BrokenSprite>& info) { return std::string(info.param.kind); });
+
+TEST_F(BadDataTest, withoutAnyFontTheSeriesPlaysOnAfterOneWarning) {
+  fs::create_directory("data");
+  copyShippedSprites("data");
+  writeFile("data/config.txt", QUICK_SERIES);
+  writeFile("fonts.conf", "<fontconfig></fontconfig>\n");
+  setenv("FONTCONFIG_FILE", (dir.path() + "/fonts.conf").c_str(), 1);  // the game inherits it
+  expectSeriesOf(2);
+  EXPECT_EQ(output().rfind("No font could be opened (fontconfig finds no \"monospace\" font): text is not shown\n"
+                           "game 1 of 2: ", 0), 0u) << output();
+}
 
 TEST_F(BadDataTest, aConfigOfRandomBytesLeavesTheDefaults) {
   fs::create_directory("data");
@@ -158,16 +174,24 @@ TEST_F(BadDataTest, theLongestPauseAfterAGameIsHeldNotWrappedAround) {
   EXPECT_EQ(linesOf(readFile("data/gamedata.txt")).size(), 1u);
 }
 
-TEST_F(BadDataTest, aResultsFileThatCannotBeOpenedLosesTheLinesSilently) {
+TEST_F(BadDataTest, aResultsFileThatCannotBeWrittenIsReportedPerGameAndFailsTheSeries) {
   // A folder in place of the file: opening it for appending fails even for
   // the superuser.
   fs::create_directories("data/gamedata.txt");
   copyShippedSprites("data");
   writeFile("data/config.txt", QUICK_SERIES);
-  EXPECT_EQ(runGame(SERIES_LIMIT_S), 0) << output();
-  EXPECT_TRUE(fs::is_directory("data/gamedata.txt"));
+  EXPECT_EQ(runGame(SERIES_LIMIT_S), 1) << output();
   EXPECT_TRUE(fs::is_empty("data/gamedata.txt"));
-  EXPECT_EQ(output(), "");
+  // Each lost line said on standard error; besides, only the progress lines.
+  int lost = 0;
+  for (const std::string& line : linesOf(output())) {
+    if (line == "Results line lost: data//gamedata.txt: Is a directory") {
+      ++lost;
+    } else {
+      EXPECT_EQ(line.rfind("game ", 0), 0u) << line;
+    }
+  }
+  EXPECT_EQ(lost, 2);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// The autonomous player with the reference search standing in for its own:
+// The reference search, standing in for the autonomous player's own:
 // the straightforward A* the player first had (wide records, pointers, a
 // clear of every touched node per search, the open list's front scan). The
 // fast search must give the same success, path and score in every position.
@@ -11,21 +11,22 @@
 #include "player/GameQueries.h"
 #include "player/MyChomper.h"
 
-class OracleChomper : public MyChomper {
+class OracleSearch : public SearchStandIn {
  public:
-  bool findPath(int targetCol, int targetRow, Searcher searcher, int cut, double& score) override {
+  bool findPath(MyChomper& player, int targetCol, int targetRow, Searcher searcher, int cut,
+                double& score) override {
     if (!isWalkableCode(cellCodeAt(targetCol, targetRow))) return false;
-    linkOracleNodes();
-    const CellPos start = startCellOf(searcher), target(targetCol, targetRow);
-    OracleNode* startNode = oracleAt(start);
-    if (startNode == nullptr || oracleAt(target) == nullptr) return false;
+    linkOracleNodes(player);
+    const CellPos start = player.startCellOf(searcher), target(targetCol, targetRow);
+    OracleNode* startNode = oracleAt(player, start);
+    if (startNode == nullptr || oracleAt(player, target) == nullptr) return false;
     for (OracleNode* n : touched) {
       n->f = n->g = n->h = 0;
       n->parent = nullptr;
       n->open = n->closed = false;
     }
     touched.assign(1, startNode);
-    std::vector<MazeNode*>& result = resultSlot(searcher);
+    std::vector<MazeNode*>& result = player.resultSlot(searcher);
     open.clear();
     result.clear();
     startNode->open = true;
@@ -39,7 +40,7 @@ class OracleChomper : public MyChomper {
     if (found == nullptr) return false;
     for (OracleNode* n = found; n != nullptr; n = n->parent) result.insert(result.begin(), n->node);
     if (searcher == SEARCH_CHOMPER) result.erase(result.begin());
-    if (cut != 0) cutPath(result, cut);
+    if (cut != 0) MyChomper::cutPath(result, cut);
     for (const MazeNode* node : result) {
       const double d = 0.5 * (std::abs(node->cell.getRow() - start.getRow()) +
                               std::abs(node->cell.getCol() - start.getCol()));
@@ -70,15 +71,17 @@ class OracleChomper : public MyChomper {
     }
   }
 
-  OracleNode* oracleAt(const CellPos& cell) {
-    const MazeNode* node = nodeAtCell(cell.getCol(), cell.getRow());
+  OracleNode* oracleAt(const MyChomper& player, const CellPos& cell) {
+    const MazeNode* node = player.nodeAtCell(cell.getCol(), cell.getRow());
     return node == nullptr ? nullptr : &records[static_cast<std::size_t>(node->index)];
   }
 
-  void linkOracleNodes() {
-    if (records.size() == getNodes().size()) return;
-    records.resize(getNodes().size());
-    for (MazeNode* node : getNodes()) {
+  void linkOracleNodes(const MyChomper& player) {
+    const std::vector<MazeNode*>& nodes = player.getNodes();
+    if (!records.empty() && records.size() == nodes.size() && records[0].node == nodes[0]) return;
+    records.assign(nodes.size(), OracleNode{});
+    touched.clear();
+    for (MazeNode* node : nodes) {
       OracleNode& r = records[static_cast<std::size_t>(node->index)];
       r.node = node;
       for (int k = 0; k < 4; ++k) {

@@ -1,4 +1,4 @@
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "game/MyGame.h"
+#include "app/MyGame.h"
 
-#include "game/GameState.h"
+#include "maze/GameState.h"
 #include "player/MyChomper.h"
 
 MyGame::MyGame() : engine(), myChomper(new MyChomper()) {}

@@ -1,4 +1,4 @@
-#include "game/MazeView.h"
+#include "maze/MazeView.h"
 
 #include <GL/gl.h>
 

@@ -1,4 +1,4 @@
-#include "game/WallOutline.h"
+#include "maze/WallOutline.h"
 
 #include <GL/gl.h>
 

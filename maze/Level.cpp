@@ -1,4 +1,4 @@
-#include "game/GameState.h"
+#include "maze/GameState.h"
 
 // The one level, top row first. 1 wall, 0 filler beside the tunnel row,
 // 2 the ghost-house door, 3 the tunnel ends, 4 dots, 5 power pills, 9 empty

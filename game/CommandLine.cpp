@@ -1,0 +1,88 @@
+#include "game/CommandLine.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "game/GameEngine.h"
+
+namespace {
+
+// The name the program was started by, without its folder.
+std::string programName(int argc, char** argv) {
+  if (argc < 1 || argv[0] == nullptr) return "chomp";
+  return std::filesystem::path(argv[0]).filename().string();
+}
+
+// Bad usage gets exactly one line, however the parser worded it.
+void reportUsage(const std::string& program, std::string problem) {
+  for (char& c : problem) {
+    if (c == '\n') c = ' ';
+  }
+  while (!problem.empty() && problem.back() == ' ') problem.pop_back();
+  std::fprintf(stderr, "%s: %s (see --help)\n", program.c_str(), problem.c_str());
+}
+
+}  // namespace
+
+CommandLine::CommandLine(const std::string& description) : app(std::make_unique<CLI::App>(description)) {
+  app->add_option("--config", source.file, "configuration file: pairs of a key and an integer")
+      ->check(CLI::ExistingFile.description(""))
+      ->type_name("FILE")
+      ->capture_default_str();
+  app->add_option("--set", settingTexts, "a setting applied after the file, as if it were its last line")
+      ->type_name("KEY=VALUE")
+      ->allow_extra_args(false);
+  app->footer("KEY is any key of the configuration file (README.md lists them); a later --set wins.\n"
+              "Example, to play yourself with the arrow keys: --set control=0 --set runs=0");
+}
+
+CommandLine::~CommandLine() = default;
+
+CLI::App& CommandLine::options() { return *app; }
+
+int CommandLine::parse(int argc, char** argv) {
+  const std::string program = programName(argc, argv);
+  app->name(program);
+  try {
+    app->parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    std::fputs(app->help().c_str(), stdout);
+    return 0;
+  } catch (const CLI::ParseError& error) {
+    reportUsage(program, error.what());
+    return kUsageError;
+  }
+  std::string problem;
+  if (!readSettings(&problem)) {
+    reportUsage(program, problem);
+    return kUsageError;
+  }
+  return kRun;
+}
+
+bool CommandLine::readSettings(std::string* problem) {
+  source.settings.clear();
+  for (const std::string& text : settingTexts) {
+    const size_t equals = text.find('=');
+    if (equals == std::string::npos) {
+      *problem = "--set wants KEY=VALUE, not '" + text + "'";
+      return false;
+    }
+    const std::string key = text.substr(0, equals);
+    const std::string valueText = text.substr(equals + 1);
+    int value = 0;
+    if (!GameEngine::isConfigKey(key)) {
+      *problem = "--set " + text + ": '" + key + "' is not a configuration key";
+      return false;
+    }
+    // The file ignores negative values; here the user is told at once.
+    if (!GameEngine::parseConfigValue(valueText, &value) || value < 0) {
+      *problem = "--set " + text + ": the value must be a non-negative integer";
+      return false;
+    }
+    source.settings.emplace_back(key, value);
+  }
+  return true;
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The game behind chomp.Env: one headless game stepped from one decision
+// point of the chomper (a cell centre with an open exit, where the built-in
+// player decides) to the next, with the Gymnasium conventions:
+//   reset(seed) -> (observation, info)
+//   step(action) -> (observation, reward, terminated, truncated, info)
+// The game state is process-wide, so a process holds at most one open
+// ChompEnv; a second one raises RuntimeError until the first is closed.
+// Every method raises before it changes anything, so a Python error leaves
+// the environment as it was.
+
+#include <pybind11/pybind11.h>
+
+#include <memory>
+#include <string>
+
+#include "game/HeadlessGame.h"
+
+namespace py = pybind11;
+
+class ChompEnv {
+ public:
+  // `config`: None (the defaults) or the path of a config file, which must
+  // exist; `settings`: setting names to non-negative integers, applied after
+  // the file; a game reaching `maxMoves` moves ends as truncated.
+  ChompEnv(const py::object& config, const py::dict& settings, long long maxMoves);
+  ~ChompEnv();
+  ChompEnv(const ChompEnv&) = delete;
+  ChompEnv& operator=(const ChompEnv&) = delete;
+
+  // Starts a game with `seed` (an integer >= 1). None: the seed after the
+  // last one given, or before any, the game's own rule (config key "seed"),
+  // or when that is 0 a seed drawn from the time; info["seed"] tells which.
+  py::tuple reset(const py::object& seed);
+  // Plays `action` (0 left, 1 up, 2 right, 3 down; into a wall the chomper
+  // keeps its direction) up to the next decision point or the end.
+  py::tuple step(const py::handle& action);
+  // The action the built-in player would choose now.
+  int builtinAction();
+  py::dict observation() const;
+  py::dict info() const;
+  // Releases the game; the process may then open another environment.
+  void close();
+  bool closed() const { return !game; }
+
+  // For evaluate: plays its games on this environment's game with extra
+  // settings (the ghosts), then restores the environment's own, which ends
+  // the current game.
+  HeadlessGame& playWith(const std::vector<std::pair<std::string, int>>& extra);
+  void restoreSettings();
+  const HeadlessSettings& settings() const { return own; }
+
+ private:
+  void requireOpen() const;
+  void requirePlaying() const;  // a game was reset and has not ended
+
+  std::unique_ptr<HeadlessGame> game;
+  HeadlessSettings own;
+  bool started = false;
+  int lastScore = 0;
+  bool seedGiven = false;
+  unsigned lastSeed = 0;
+};
+
+// The settings of an environment from its Python arguments; raises
+// ValueError (unknown setting, negative value, max_moves < 1) or
+// FileNotFoundError.
+HeadlessSettings settingsFrom(const py::object& config, const py::dict& settings, long long maxMoves);
