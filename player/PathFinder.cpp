@@ -22,12 +22,14 @@ void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore)
     Layout& at = layout[static_cast<std::size_t>(node->index)];
     at.col = static_cast<std::int16_t>(node->cell.getCol());
     at.row = static_cast<std::int16_t>(node->cell.getRow());
-    for (int k = 0; k < 4; ++k) {
-      const MazeNode* next = node->neighbours[k];
-      at.next[k] = static_cast<std::int16_t>(next != nullptr ? next->index : NONE);
+    for (const MazeNode* next : node->neighbours) {
+      if (next != nullptr) at.next[at.degree++] = static_cast<std::int16_t>(next->index);
     }
   }
-  state.assign(nodes.size(), State{});
+  mark.assign(nodes.size(), 0);
+  g.assign(nodes.size(), 0);
+  parent.assign(nodes.size(), NONE);
+  h.assign(nodes.size(), 0);
   open.reset(count);
   generation = 0;
 }
@@ -36,38 +38,42 @@ void PathFinder::beginSearch() {
   // Each search has two marks of its own, so the marks of every earlier
   // search read as untouched. Only when the counter runs out are they wiped.
   if (generation >= std::numeric_limits<std::uint32_t>::max() - 4) {
-    for (State& s : state) s.mark = 0;
+    std::fill(mark.begin(), mark.end(), 0u);
     generation = 0;
   }
   generation += 2;
 }
 
 inline bool PathFinder::expand(int current, int target) {
-  State* const st = state.data();
+  std::uint32_t* const marks = mark.data();
+  int* const costSoFar = g.data();
   const Layout& here = layout[static_cast<std::size_t>(current)];
   const Layout& goal = layout[static_cast<std::size_t>(target)];
   const std::uint32_t openMark = generation;
   // Leaving a node pays its ghost-path cost on top of the step.
-  const int newCost = st[current].g + store[current].cost + STEP_COST;
-  for (const int n : here.next) {
-    if (n == NONE) continue;
-    State& s = st[n];
-    if (s.mark == openMark + 1) continue;  // closed
-    if (s.mark != openMark) {
+  const int newCost = costSoFar[current] + store[current].cost + STEP_COST;
+  for (int k = 0; k < here.degree; ++k) {
+    const int n = here.next[k];
+    const std::uint32_t m = marks[n];
+    if (m == openMark + 1) continue;  // closed
+    if (m != openMark) {
       const Layout& at = layout[static_cast<std::size_t>(n)];
-      const int h = std::abs(at.col - goal.col) + std::abs(at.row - goal.row);
-      s = State{newCost, static_cast<std::int16_t>(current), static_cast<std::int16_t>(h), openMark};
+      const int estimate = std::abs(at.col - goal.col) + std::abs(at.row - goal.row);
+      marks[n] = openMark;
+      costSoFar[n] = newCost;
+      parent[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(current);
+      h[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(estimate);
       // The target has just been reached from `current`. The rest of this
       // expansion cannot touch the path: every node on it before the target
       // is closed, and closed nodes are never changed again. A node that is
       // already open has been seen before, so it is never the target here.
       if (n == target) return true;
-      open.push(n, newCost + h);
-    } else if (newCost < s.g + store[n].cost) {
+      open.push(n, newCost + estimate);
+    } else if (newCost < costSoFar[n] + store[n].cost) {
       // The node keeps its place in the open list with its new f.
-      s.parent = static_cast<std::int16_t>(current);
-      if (s.g != newCost) open.changeF(n, newCost + s.h);
-      s.g = newCost;
+      parent[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(current);
+      if (costSoFar[n] != newCost) open.changeF(n, newCost + h[static_cast<std::size_t>(n)]);
+      costSoFar[n] = newCost;
     }
   }
   return false;
@@ -81,15 +87,16 @@ bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeN
   // to its own start can only exhaust the graph and fail.
   if (start == target) return false;
   beginSearch();
-  State* const st = state.data();
-  st[start] = State{0, NONE, 0, generation};
+  mark[static_cast<std::size_t>(start)] = generation;
+  g[static_cast<std::size_t>(start)] = 0;
+  parent[static_cast<std::size_t>(start)] = NONE;
   open.clear();
   open.push(start, 0);
   int current = NONE;
   while (!open.empty()) {
     current = open.popFront();
     if (expand(current, target)) break;
-    st[current].mark = generation + 1;
+    mark[static_cast<std::size_t>(current)] = generation + 1;
     current = NONE;
   }
   if (current == NONE) return false;
@@ -100,12 +107,12 @@ bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeN
 void PathFinder::tracePath(int target, bool withStart, std::vector<MazeNode*>& path) const {
   // The start is the one node of the path without a parent.
   int length = withStart ? 1 : 0;
-  for (int n = target; state[static_cast<std::size_t>(n)].parent != NONE;
-       n = state[static_cast<std::size_t>(n)].parent) {
+  for (int n = target; parent[static_cast<std::size_t>(n)] != NONE;
+       n = parent[static_cast<std::size_t>(n)]) {
     ++length;
   }
   path.resize(static_cast<std::size_t>(length));
-  for (int n = target; length > 0; n = state[static_cast<std::size_t>(n)].parent) {
+  for (int n = target; length > 0; n = parent[static_cast<std::size_t>(n)]) {
     path[static_cast<std::size_t>(--length)] = &store[n];
   }
 }

@@ -32,18 +32,13 @@ class PathFinder {
   bool search(int start, int target, bool withStart, std::vector<MazeNode*>& path);
 
  private:
-  // What the search needs of a node's place in the maze.
+  // What the search needs of a node's place in the maze: its neighbours in
+  // search order, packed at the front, and its cell.
   struct Layout {
-    std::int16_t next[4] = {-1, -1, -1, -1};  // up, down, left, right; -1 none
+    std::int16_t next[4] = {-1, -1, -1, -1};  // up, down, left, right, those that exist
+    std::int16_t degree = 0;
     std::int16_t col = 0, row = 0;
-  };
-  // A node's working state in the search. It is open in the current search
-  // when its mark is `generation`, closed when it is `generation` + 1; any
-  // smaller mark means untouched, whatever the other fields hold.
-  struct State {
-    int g = 0;
-    std::int16_t parent = -1, h = 0;
-    std::uint32_t mark = 0;
+    std::int16_t unused = 0;
   };
 
   void beginSearch();
@@ -54,7 +49,14 @@ class PathFinder {
   MazeNode* store = nullptr;
   int count = 0;
   std::vector<Layout> layout;
-  std::vector<State> state;
+  // A node's working state in the search, one array per field so that the
+  // test for a closed neighbour reads only the marks. A node is open in the
+  // current search when its mark is `generation`, closed when it is
+  // `generation` + 1; any smaller mark means untouched, whatever the other
+  // fields hold.
+  std::vector<std::uint32_t> mark;
+  std::vector<int> g;
+  std::vector<std::int16_t> parent, h;
   std::uint32_t generation = 0;
   OpenQueue open;
 };
