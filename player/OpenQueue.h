@@ -7,13 +7,12 @@
 // The list is a prefix, up to the last listed node whose f has changed, and
 // behind it a suffix in order of f: an insertion there keeps it so, and a
 // change moves the boundary back. A new node (f about 10 above the
-// smallest) usually belongs near the back. The scan from the front looks
-// through the prefix (only when some node there may have an f >= the new
-// node's); when the place is not there, it is in the ordered suffix, where
+// smallest) usually belongs near the back. Whenever no node of the prefix
+// can have an f >= the new node's, the place is in the ordered suffix, where
 // the nodes with f >= the new one form the tail, so it is found from the
-// back. The list is a flat array of small indices, front first, each with its
-// f beside it; a node is listed at most once between clears, so it never
-// runs out.
+// back; otherwise by the scan from the front. The list is a flat array of
+// small indices, front first, each with its f beside it; a node is listed at
+// most once between clears, so it never runs out.
 
 #include <algorithm>
 #include <cassert>
@@ -38,38 +37,32 @@ class OpenQueue {
   void push(int node, int f) {
     std::int16_t* const at = list.data();
     int* const key = fOf.data();
-    if (prefixEnd > head && prefixMax >= f) {
-      // Some node of the prefix may have an f >= the new one: the scan from
-      // the front looks through the prefix first.
-      int pos = head;
-      while (pos < prefixEnd && key[pos] < f) ++pos;
-      if (pos < prefixEnd) {
-        for (int i = tail; i > pos; --i) {
-          at[i] = at[i - 1];
-          key[i] = key[i - 1];
-        }
-        at[pos] = static_cast<std::int16_t>(node);
-        key[pos] = f;
-        ++tail;
-        ++prefixEnd;
-        prefixMax = std::max(prefixMax, f);
-        return;
+    int pos;
+    if (prefixEnd <= head || prefixMax < f) {
+      // The f of each entry sits beside it, so the scan from the back reads
+      // one array and moves each entry it passes in the same step.
+      const int stop = std::max(prefixEnd, head);
+      pos = tail;
+      while (pos > stop && key[pos - 1] >= f) {
+        at[pos] = at[pos - 1];
+        key[pos] = key[pos - 1];
+        --pos;
       }
-    }
-    // The place is in the ordered suffix, where the nodes with f >= the new
-    // one form the tail: found from the back. The f of each entry sits
-    // beside it, so the scan reads one array and moves each entry it passes
-    // in the same step.
-    const int stop = std::max(prefixEnd, head);
-    int pos = tail;
-    while (pos > stop && key[pos - 1] >= f) {
-      at[pos] = at[pos - 1];
-      key[pos] = key[pos - 1];
-      --pos;
+    } else {
+      pos = head;
+      while (pos < tail && key[pos] < f) ++pos;
+      for (int i = tail; i > pos; --i) {
+        at[i] = at[i - 1];
+        key[i] = key[i - 1];
+      }
     }
     at[pos] = static_cast<std::int16_t>(node);
     key[pos] = f;
     ++tail;
+    if (pos < prefixEnd) {
+      ++prefixEnd;
+      prefixMax = std::max(prefixMax, f);
+    }
   }
 
   // Takes the first node; the list must not be empty.
