@@ -2,9 +2,13 @@
 // taken from simulated play: the start of a game, the middle of a game with
 // four ghosts hunting, and the late game where the food phase searches the
 // whole maze; and every position of the simulated games, for the average
-// over real play. Each iteration restores one captured position (not timed) and
-// times one `decide`. Counters: mean_us and max_us per decision, and
-// slowest_position_us, the mean time of the slowest position.
+// over real play. Each iteration restores one captured position (not timed)
+// and times one `decide` with the player's search, then restores it again and
+// times one `decide` with the reference search of the tests, so both are
+// measured side by side on the same positions under the same load.
+// Counters: mean_us and max_us per decision, slowest_position_us (the mean
+// time of the slowest position), the same three for the reference search
+// (oracle_...), and speedup, the reference's mean over the player's.
 //
 // Times are the thread's CPU time: on a machine shared with other work, wall
 // time also counts the moments the thread was not running at all.
@@ -16,6 +20,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "actors/Ghost.h"
@@ -23,6 +28,7 @@
 #include "game/HeadlessGame.h"
 #include "maze/GameState.h"
 #include "player/MyChomper.h"
+#include "tests/player/OracleSearch.h"
 
 namespace {
 
@@ -154,6 +160,37 @@ double threadSeconds() {
 // Kept out of line so profilers can single out the timed call.
 __attribute__((noinline)) void timedDecide(MyChomper& player) { player.decide(); }
 
+// Times of one search's decisions over the positions of a list.
+struct Timing {
+  explicit Timing(std::size_t positions) : seconds(positions, 0.0), runs(positions, 0) {}
+  double total = 0.0, worst = 0.0;
+  // Per position, so that the slowest position is told apart from a single
+  // decision the system happened to interrupt.
+  std::vector<double> seconds;
+  std::vector<int> runs;
+
+  double decide(SimulatedGame& game, const Position& p, std::size_t at) {
+    game.restore(p);
+    const double start = threadSeconds();
+    timedDecide(game.chomperPlayer());
+    const double elapsed = threadSeconds() - start;
+    total += elapsed;
+    worst = std::max(worst, elapsed);
+    seconds[at] += elapsed;
+    ++runs[at];
+    return elapsed;
+  }
+  void report(benchmark::State& state, const std::string& prefix) const {
+    double slowest = 0.0;
+    for (std::size_t i = 0; i < seconds.size(); ++i) {
+      if (runs[i] > 0) slowest = std::max(slowest, seconds[i] / runs[i]);
+    }
+    state.counters[prefix + "mean_us"] = total * 1e6 / static_cast<double>(state.iterations());
+    state.counters[prefix + "max_us"] = worst * 1e6;
+    state.counters[prefix + "slowest_position_us"] = slowest * 1e6;
+  }
+};
+
 void decideOn(benchmark::State& state, Phase phase) {
   Positions& all = positions();
   const std::vector<Position>& list = all.byPhase[phase];
@@ -163,33 +200,21 @@ void decideOn(benchmark::State& state, Phase phase) {
   }
   all.game->attach();
   MyChomper& player = all.game->chomperPlayer();
+  OracleSearch reference;
   std::size_t next = 0;
-  double total = 0.0, worst = 0.0;
-  // Per position, so that the slowest position is told apart from a single
-  // decision the system happened to interrupt.
-  std::vector<double> positionSeconds(list.size(), 0.0);
-  std::vector<int> positionRuns(list.size(), 0);
+  Timing fast(list.size()), oracle(list.size());
   for (auto _ : state) {
     const std::size_t at = next;
-    all.game->restore(list[at]);
     next = (next + 1) % list.size();
-    const double start = threadSeconds();
-    timedDecide(player);
-    const double seconds = threadSeconds() - start;
-    state.SetIterationTime(seconds);
-    total += seconds;
-    worst = std::max(worst, seconds);
-    positionSeconds[at] += seconds;
-    ++positionRuns[at];
-  }
-  double slowestPosition = 0.0;
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    if (positionRuns[i] > 0) slowestPosition = std::max(slowestPosition, positionSeconds[i] / positionRuns[i]);
+    state.SetIterationTime(fast.decide(*all.game, list[at], at));
+    player.setSearchStandIn(&reference);
+    oracle.decide(*all.game, list[at], at);
+    player.setSearchStandIn(nullptr);
   }
   state.counters["positions"] = static_cast<double>(list.size());
-  state.counters["mean_us"] = total * 1e6 / static_cast<double>(state.iterations());
-  state.counters["max_us"] = worst * 1e6;
-  state.counters["slowest_position_us"] = slowestPosition * 1e6;
+  fast.report(state, "");
+  oracle.report(state, "oracle_");
+  state.counters["speedup"] = oracle.total / fast.total;
 }
 
 void BM_DecideEarlyGame(benchmark::State& state) { decideOn(state, EARLY); }

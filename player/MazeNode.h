@@ -1,7 +1,7 @@
 #pragma once
-// One walkable cell of the autonomous player's graph: what lies in the cell,
-// the ghost-path weights of the current decision, and the working fields of
-// the A* search.
+// One walkable cell of the autonomous player's graph: what lies in the cell
+// and the ghost-path weights of the current decision. The search keeps its
+// working state apart, in flat arrays (PathFinder).
 
 #include "actors/CellPos.h"
 
@@ -16,25 +16,9 @@ struct MazeNode {
   int reward = 0;          // worth of the cell's content
   int bonus = 0;           // ghost-path bonus of this decision, counted in path scores
   int cost = 0;            // ghost-path cost, paid when a search leaves this node
-  int f = 0;               // search: g + h
-  int g = 0;               // search: cost from the start
-  int h = 0;               // search: Manhattan distance to the target
-  MazeNode* parent = nullptr;  // search: node this one was reached from
-  bool open = false;       // search: has been put on the open list
-  bool closed = false;     // search: has been expanded
   bool eaten = false;      // the player saw this cell's food eaten in this game
 
   // Neighbours in search order up, down, left, right (tunnel ends wrap);
   // null where there is no exit. Filled in once the whole graph exists.
   MazeNode* neighbours[4] = {nullptr, nullptr, nullptr, nullptr};
-
-  // Forgets everything a previous search left; weights and content stay.
-  void clearSearchState() {
-    f = 0;
-    g = 0;
-    h = 0;
-    parent = nullptr;
-    open = false;
-    closed = false;
-  }
 };

@@ -39,10 +39,7 @@ MyChomper::~MyChomper() {
   // The window goes first, then the nodes; the lists only refer to nodes.
   window.reset();
   plan.clear();
-  for (SearchSlot& slot : slots) {
-    slot.open.clear();
-    slot.result.clear();
-  }
+  for (SearchSlot& slot : slots) slot.result.clear();
   nodes.clear();
   nodeStore.clear();
 }

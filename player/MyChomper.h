@@ -14,21 +14,10 @@
 #include "actors/Chomper.h"
 #include "maze/GameState.h"
 #include "player/MazeNode.h"
-#include "player/OpenList.h"
+#include "player/PathFinder.h"
+#include "player/SearchStandIn.h"
 
 class Window;
-
-// Who runs a search, and so which search slot it works in. Ghost values
-// match the ghost numbers used everywhere else: 1 red, 2 green, 3 orange,
-// 4 turquoise.
-enum Searcher {
-  SEARCH_CHOMPER = 0,
-  SEARCH_RED = 1,
-  SEARCH_GREEN = 2,
-  SEARCH_ORANGE = 3,
-  SEARCH_TURQUOISE = 4
-};
-constexpr int SEARCH_SLOTS = 5;
 
 // The cells of the local search window: first column/row inclusive, limits
 // exclusive.
@@ -72,8 +61,16 @@ class MyChomper : public Chomper {
   // in the searcher's slot. Adds the route's score to `score`; a non-zero
   // cut shortens the result by the path's length. False when the target is
   // not walkable (nothing cleared then), unreachable or the start itself, or
-  // when the start or the target has no node.
-  bool findPath(int targetCol, int targetRow, Searcher searcher, int cut, double& score);
+  // when the start or the target has no node. Made by the stand-in when one
+  // is set, else by findOwnPath.
+  bool findPath(int targetCol, int targetRow, Searcher searcher, int cut, double& score) {
+    return standIn != nullptr ? standIn->findPath(*this, targetCol, targetRow, searcher, cut, score)
+                              : findOwnPath(targetCol, targetRow, searcher, cut, score);
+  }
+  // The player's own search, whatever stands in.
+  bool findOwnPath(int targetCol, int targetRow, Searcher searcher, int cut, double& score);
+  // Every later search is made by `search` (not owned); null: the player's own.
+  void setSearchStandIn(SearchStandIn* search) { standIn = search; }
   // How many cells of a found path of `pathLength` cells a cut keeps.
   static int keptLength(int pathLength, int cut);
   // Writes bonus and cost on a ghost's kept path (ghost 1..4).
@@ -92,7 +89,6 @@ class MyChomper : public Chomper {
   const std::vector<MazeNode*>& resultList(Searcher searcher) const {
     return slots[searcher].result;
   }
-  const OpenList& openList(Searcher searcher) const { return slots[searcher].open; }
   Window* getWindow() const { return window.get(); }
   bool isGraphBuilt() const { return graphBuilt; }
   bool hasPlan() const { return havePlan; }
@@ -109,19 +105,18 @@ class MyChomper : public Chomper {
   // Lets tests and benchmarks restore a game position's score.
   void setScore(int s) { score = s; }
 
+  // For a search standing in for findPath: where a searcher starts, its
+  // slot's result list, and the cut of a found path.
+  CellPos startCellOf(Searcher searcher) const;
+  std::vector<MazeNode*>& resultSlot(Searcher searcher) { return slots[searcher].result; }
+  static void cutPath(std::vector<MazeNode*>& result, int cut);
+
  private:
   struct SearchSlot {
-    OpenList open;
     std::vector<MazeNode*> result;
   };
 
   // PathSearch.cpp
-  void clearSearchStates();
-  CellPos startCellOf(Searcher searcher) const;
-  void expand(MazeNode* current, const CellPos& target, SearchSlot& slot, bool& found);
-  void rebuildPath(std::vector<MazeNode*>& result) const;
-  static void cutPath(std::vector<MazeNode*>& result, int cut);
-  static double pathScore(const std::vector<MazeNode*>& result, const CellPos& start);
   float blueChaseLevel() const;
 
   // PlayerModel.cpp
@@ -158,6 +153,7 @@ class MyChomper : public Chomper {
   bool foodPhaseUsed = false;
 
   std::vector<MazeNode> nodeStore;         // the nodes themselves, never reallocated
-  std::vector<MazeNode*> touched;          // nodes opened since search state was last cleared
+  PathFinder finder;                       // the search, laid out once the graph exists
   MsClock clock;
+  SearchStandIn* standIn = nullptr;
 };

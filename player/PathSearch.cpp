@@ -10,55 +10,33 @@
 
 namespace {
 
-constexpr int STEP_COST = 10;
-
 int manhattan(const CellPos& a, const CellPos& b) {
   return std::abs(a.getCol() - b.getCol()) + std::abs(a.getRow() - b.getRow());
 }
 
 }  // namespace
 
-bool MyChomper::findPath(int targetCol, int targetRow, Searcher searcher, int cut,
-                         double& score) {
+bool MyChomper::findOwnPath(int targetCol, int targetRow, Searcher searcher, int cut,
+                            double& score) {
   assert(searcher >= SEARCH_CHOMPER && searcher <= SEARCH_TURQUOISE && "unknown searcher");
-  if (!isWalkableCode(cellCodeAt(targetCol, targetRow))) return false;
+  // A cell without a node and a cell that is not walkable both fail at once
+  // and leave the lists alone; the node table is the cheaper question.
+  const MazeNode* targetNode = nodeAtCell(targetCol, targetRow);
+  if (targetNode == nullptr || !isWalkableCode(cellCodeAt(targetCol, targetRow))) return false;
   const CellPos start = startCellOf(searcher);
-  const CellPos target(targetCol, targetRow);
-  MazeNode* startNode = nodeAtCell(start.getCol(), start.getRow());
-  if (startNode == nullptr || nodeAtCell(targetCol, targetRow) == nullptr) return false;
+  const MazeNode* startNode = nodeAtCell(start.getCol(), start.getRow());
+  if (startNode == nullptr) return false;
 
-  clearSearchStates();
-  SearchSlot& slot = slots[searcher];
-  slot.open.clear();
-  slot.result.clear();
-  startNode->open = true;
-  touched.push_back(startNode);
-  slot.open.insertByF(startNode);
-
-  // Stops after the expansion in which the target is first seen.
-  bool found = false;
-  while (!slot.open.empty() && !found) {
-    MazeNode* current = slot.open.popFirst();
-    expand(current, target, slot, found);
-    current->closed = true;
-  }
-  if (!found) return false;
-
-  rebuildPath(slot.result);
-  if (searcher == SEARCH_CHOMPER) slot.result.erase(slot.result.begin());  // own cell
-  if (cut != 0) cutPath(slot.result, cut);
-  for (const MazeNode* node : slot.result) {
+  std::vector<MazeNode*>& result = slots[searcher].result;
+  // The chomper's route leaves out its own cell.
+  const bool withStart = searcher != SEARCH_CHOMPER;
+  if (!finder.search(startNode->index, targetNode->index, withStart, result)) return false;
+  if (cut != 0) cutPath(result, cut);
+  for (const MazeNode* node : result) {
     const double d = 0.5 * manhattan(node->cell, start);
     if (d != 0.0) score += (node->reward + node->bonus) / d;
   }
   return true;
-}
-
-void MyChomper::clearSearchStates() {
-  // Only nodes a search has opened carry search state, so clearing those
-  // leaves every node as clearing all of them would.
-  for (MazeNode* node : touched) node->clearSearchState();
-  touched.clear();
 }
 
 CellPos MyChomper::startCellOf(Searcher searcher) const {
@@ -74,48 +52,6 @@ CellPos MyChomper::startCellOf(Searcher searcher) const {
     default:
       return cellPosition();
   }
-}
-
-void MyChomper::expand(MazeNode* current, const CellPos& target, SearchSlot& slot,
-                       bool& found) {
-  // Leaving a node pays its ghost-path cost on top of the step.
-  const int newCost = current->g + current->cost + STEP_COST;
-  for (MazeNode* next : current->neighbours) {
-    if (next == nullptr || next->closed) continue;
-    if (!next->open) {
-      next->g = newCost;
-      next->parent = current;
-      next->h = manhattan(next->cell, target);
-      next->f = next->g + next->h;
-      next->open = true;
-      touched.push_back(next);
-      slot.open.insertByF(next);
-    } else if (newCost < next->g + next->cost) {
-      // The neighbour's own cost counts in the comparison, not its g alone.
-      // Its h is unchanged (same target); it keeps its place in the list.
-      next->parent = current;
-      if (next->g != newCost) {
-        next->g = newCost;
-        next->f = next->g + next->h;
-        slot.open.fChanged();
-      }
-    }
-    // Seeing the target ends the search once this expansion is complete.
-    if (next->cell == target) {
-      slot.result.push_back(next);
-      found = true;
-    }
-  }
-}
-
-void MyChomper::rebuildPath(std::vector<MazeNode*>& result) const {
-  // Built from the target back to the start, then turned round.
-  assert(result.size() == 1 && "a found path starts from the target alone");
-  for (MazeNode* node = result.back()->parent; node != nullptr; node = node->parent) {
-    assert(result.size() <= nodes.size() && "parent chain longer than the graph");
-    result.push_back(node);
-  }
-  std::reverse(result.begin(), result.end());
 }
 
 int MyChomper::keptLength(int pathLength, int cut) {

@@ -34,7 +34,6 @@ void MyChomper::rewardFor(MazeNode& node, int code) {
 void MyChomper::buildGraph() {
   if (graphBuilt) return;  // exits and nodes are fixed for the player's life
   nodeStore.reserve(static_cast<std::size_t>(rows * columns));
-  touched.reserve(static_cast<std::size_t>(rows * columns));
   for (int row = rows - 1; row >= 0; --row) {
     for (int col = 0; col < columns; ++col) {
       const int code = cellCodeAt(col, row);
@@ -42,6 +41,7 @@ void MyChomper::buildGraph() {
     }
   }
   linkNeighbours();
+  finder.build(nodes, nodeStore.data());
   graphBuilt = true;
 }
 
@@ -96,10 +96,7 @@ void MyChomper::startGame() {
   havePlan = false;
   foodPhaseUsed = false;
   plan.clear();
-  for (SearchSlot& slot : slots) {
-    slot.open.clear();
-    slot.result.clear();
-  }
+  for (SearchSlot& slot : slots) slot.result.clear();
 }
 
 void MyChomper::keepUp() {

@@ -1,4 +1,7 @@
 #pragma once
+// The reference search's node record and open list, as the player's search
+// first had them: wide records linked by pointers.
+//
 // The open list of a search: nodes waiting to be expanded. A node goes in
 // ahead of the first node, from the front, whose current f is greater than or
 // equal to its own, so among equal f the newest comes out first. A node
@@ -20,9 +23,18 @@
 
 #include "player/MazeNode.h"
 
-class OpenList {
+// One graph node with the reference search's working fields.
+struct OracleNode {
+  MazeNode* node = nullptr;
+  int f = 0, g = 0, h = 0;
+  OracleNode* parent = nullptr;
+  bool open = false, closed = false;
+  OracleNode* neighbours[4] = {nullptr, nullptr, nullptr, nullptr};
+};
+
+class OracleOpenList {
  public:
-  OpenList() { items.reserve(256); }
+  OracleOpenList() { items.reserve(256); }
 
   bool empty() const { return head == items.size(); }
   std::size_t size() const { return items.size() - head; }
@@ -33,14 +45,14 @@ class OpenList {
   }
 
   // The i-th node from the front.
-  MazeNode* at(std::size_t i) const {
+  OracleNode* at(std::size_t i) const {
     assert(head + i < items.size() && "open list index past the end");
     return items[head + i];
   }
 
-  MazeNode* popFirst() {
+  OracleNode* popFirst() {
     assert(!empty() && "taking a node from an empty open list");
-    MazeNode* first = items[head++];
+    OracleNode* first = items[head++];
     if (empty()) clear();  // an empty list is in order again
     return first;
   }
@@ -49,7 +61,7 @@ class OpenList {
   void fChanged() { inOrder = false; }
 
   // Inserts before the first node (from the front) whose current f is >= node's f.
-  void insertByF(MazeNode* node) {
+  void insertByF(OracleNode* node) {
     const int f = node->f;
     std::size_t pos;
     if (inOrder) {
@@ -64,7 +76,7 @@ class OpenList {
   }
 
  private:
-  std::vector<MazeNode*> items;  // listed from items[head], front first
+  std::vector<OracleNode*> items;  // listed from items[head], front first
   std::size_t head = 0;
   bool inOrder = true;  // f never decreases from the front to the back
 };

@@ -1,0 +1,96 @@
+#pragma once
+// The open list of the player's search, for node indices 0..n-1. Its rule:
+// a new node goes in ahead of the first node, from the front, whose current
+// f is greater than or equal to its own (so among equal f the newest comes
+// out first), and a listed node whose f changes keeps its place.
+//
+// The list is a prefix, up to the last listed node whose f has changed, and
+// behind it a suffix in order of f: an insertion there keeps it so, and a
+// change moves the boundary back. A new node (f about 10 above the
+// smallest) usually belongs near the back. Whenever no node of the prefix
+// can have an f >= the new node's, the place is in the ordered suffix, where
+// the nodes with f >= the new one form the tail, so it is found from the
+// back; otherwise by the scan from the front. The list is a flat array of
+// small indices, front first, each with its f beside it; a node is listed at
+// most once between clears, so it never runs out.
+
+#include <algorithm>
+#include <cassert>
+#include <cstdint>
+#include <vector>
+
+class OpenQueue {
+ public:
+  // Room for nodes 0..nodeCount-1.
+  void reset(int nodeCount) {
+    list.assign(static_cast<std::size_t>(nodeCount) + 1, 0);
+    fOf.assign(static_cast<std::size_t>(nodeCount) + 1, 0);
+    clear();
+  }
+  void clear() {
+    head = tail = prefixEnd = 0;
+    prefixMax = 0;
+  }
+  bool empty() const { return head == tail; }
+
+  // Lists a node that is not listed.
+  void push(int node, int f) {
+    std::int16_t* const at = list.data();
+    int* const key = fOf.data();
+    int pos;
+    if (prefixEnd <= head || prefixMax < f) {
+      // The f of each entry sits beside it, so the scan from the back reads
+      // one array and moves each entry it passes in the same step.
+      const int stop = std::max(prefixEnd, head);
+      pos = tail;
+      while (pos > stop && key[pos - 1] >= f) {
+        at[pos] = at[pos - 1];
+        key[pos] = key[pos - 1];
+        --pos;
+      }
+    } else {
+      pos = head;
+      while (pos < tail && key[pos] < f) ++pos;
+      for (int i = tail; i > pos; --i) {
+        at[i] = at[i - 1];
+        key[i] = key[i - 1];
+      }
+    }
+    at[pos] = static_cast<std::int16_t>(node);
+    key[pos] = f;
+    ++tail;
+    if (pos < prefixEnd) {
+      ++prefixEnd;
+      prefixMax = std::max(prefixMax, f);
+    }
+  }
+
+  // Takes the first node; the list must not be empty.
+  int popFront() {
+    assert(!empty() && "taking a node from an empty open list");
+    return list[static_cast<std::size_t>(head++)];
+  }
+
+  // A listed node's f changes; it keeps its place. The prefix grows to
+  // take it in, and with it ordered nodes whose f is at most its old f.
+  void changeF(int node, int f) {
+    int i = head;
+    while (list[static_cast<std::size_t>(i)] != node) ++i;
+    assert(i < tail && "changing the f of a node that is not listed");
+    const int old = fOf[static_cast<std::size_t>(i)];
+    fOf[static_cast<std::size_t>(i)] = f;
+    if (prefixEnd <= head) {
+      prefixEnd = head;
+      prefixMax = f;
+    }
+    prefixEnd = std::max(prefixEnd, i + 1);
+    prefixMax = std::max({prefixMax, old, f});
+  }
+
+ private:
+  std::vector<std::int16_t> list;  // list[head, tail), front first
+  std::vector<int> fOf;            // the current f of list[i]
+  int head = 0, tail = 0;
+  int prefixEnd = 0;  // list[head, prefixEnd) is the prefix; empty when <= head
+  int prefixMax = 0;  // no f in the prefix is greater
+};

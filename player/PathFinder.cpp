@@ -1,0 +1,118 @@
+#include "player/PathFinder.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+constexpr int STEP_COST = 10;
+constexpr int NONE = -1;
+
+}  // namespace
+
+void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore) {
+  store = nodeStore;
+  count = static_cast<int>(nodes.size());
+  assert(count <= std::numeric_limits<std::int16_t>::max() && "node indices must fit 16 bits");
+  layout.assign(nodes.size(), Layout{});
+  for (const MazeNode* node : nodes) {
+    assert(node == &store[node->index] && "nodes are stored in index order");
+    Layout& at = layout[static_cast<std::size_t>(node->index)];
+    at.col = static_cast<std::int16_t>(node->cell.getCol());
+    at.row = static_cast<std::int16_t>(node->cell.getRow());
+    for (const MazeNode* next : node->neighbours) {
+      if (next != nullptr) at.next[at.degree++] = static_cast<std::int16_t>(next->index);
+    }
+  }
+  mark.assign(nodes.size(), 0);
+  g.assign(nodes.size(), 0);
+  parent.assign(nodes.size(), NONE);
+  h.assign(nodes.size(), 0);
+  open.reset(count);
+  generation = 0;
+}
+
+void PathFinder::beginSearch() {
+  // Each search has two marks of its own, so the marks of every earlier
+  // search read as untouched. Only when the counter runs out are they wiped.
+  if (generation >= std::numeric_limits<std::uint32_t>::max() - 4) {
+    std::fill(mark.begin(), mark.end(), 0u);
+    generation = 0;
+  }
+  generation += 2;
+}
+
+inline bool PathFinder::expand(int current, int target) {
+  std::uint32_t* const marks = mark.data();
+  int* const costSoFar = g.data();
+  const Layout& here = layout[static_cast<std::size_t>(current)];
+  const Layout& goal = layout[static_cast<std::size_t>(target)];
+  const std::uint32_t openMark = generation;
+  // Leaving a node pays its ghost-path cost on top of the step.
+  const int newCost = costSoFar[current] + store[current].cost + STEP_COST;
+  for (int k = 0; k < here.degree; ++k) {
+    const int n = here.next[k];
+    const std::uint32_t m = marks[n];
+    if (m == openMark + 1) continue;  // closed
+    if (m != openMark) {
+      const Layout& at = layout[static_cast<std::size_t>(n)];
+      const int estimate = std::abs(at.col - goal.col) + std::abs(at.row - goal.row);
+      marks[n] = openMark;
+      costSoFar[n] = newCost;
+      parent[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(current);
+      h[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(estimate);
+      // The target has just been reached from `current`. The rest of this
+      // expansion cannot touch the path: every node on it before the target
+      // is closed, and closed nodes are never changed again. A node that is
+      // already open has been seen before, so it is never the target here.
+      if (n == target) return true;
+      open.push(n, newCost + estimate);
+    } else if (newCost < costSoFar[n] + store[n].cost) {
+      // The node keeps its place in the open list with its new f.
+      parent[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(current);
+      if (costSoFar[n] != newCost) open.changeF(n, newCost + h[static_cast<std::size_t>(n)]);
+      costSoFar[n] = newCost;
+    }
+  }
+  return false;
+}
+
+bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeNode*>& path) {
+  assert(start >= 0 && start < count && target >= 0 && target < count && "node index out of range");
+  path.clear();
+  // The start is closed by the first expansion, before any neighbour can be
+  // checked against the target, and closed nodes are never checked: a search
+  // to its own start can only exhaust the graph and fail.
+  if (start == target) return false;
+  beginSearch();
+  mark[static_cast<std::size_t>(start)] = generation;
+  g[static_cast<std::size_t>(start)] = 0;
+  parent[static_cast<std::size_t>(start)] = NONE;
+  open.clear();
+  open.push(start, 0);
+  int current = NONE;
+  while (!open.empty()) {
+    current = open.popFront();
+    if (expand(current, target)) break;
+    mark[static_cast<std::size_t>(current)] = generation + 1;
+    current = NONE;
+  }
+  if (current == NONE) return false;
+  tracePath(target, withStart, path);
+  return true;
+}
+
+void PathFinder::tracePath(int target, bool withStart, std::vector<MazeNode*>& path) const {
+  // The start is the one node of the path without a parent.
+  int length = withStart ? 1 : 0;
+  for (int n = target; parent[static_cast<std::size_t>(n)] != NONE;
+       n = parent[static_cast<std::size_t>(n)]) {
+    ++length;
+  }
+  path.resize(static_cast<std::size_t>(length));
+  for (int n = target; length > 0; n = parent[static_cast<std::size_t>(n)]) {
+    path[static_cast<std::size_t>(--length)] = &store[n];
+  }
+}
