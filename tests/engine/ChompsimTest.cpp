@@ -1,11 +1,10 @@
 // The batch runner and its scripts as a user runs them: rows that do not
-// depend on workers or shards, games without ghosts, bad usage, the replay
+// depend on workers or shards, bad usage (its own and the game's), the replay
 // of a row in the windowed program, and the chart.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 namespace {
 
 const std::string SIM = std::string(CHOMP_BINARY_DIR) + "/chompsim";
+const std::string GAME = std::string(CHOMP_BINARY_DIR) + "/chompgame";
 const std::string SCRIPTS = std::string(CHOMP_SOURCE_DIR) + "/scripts/";
 
 class ChompsimTest : public ::testing::Test {
@@ -23,7 +23,7 @@ class ChompsimTest : public ::testing::Test {
   // its exit status, its output (both streams) in `output`.
   int run(std::vector<std::string> args) {
     ChildProcess child({std::move(args),
-                        {{"CHOMPSIM", SIM}, {"CHOMPGAME", std::string(CHOMP_BINARY_DIR) + "/chompgame"}, {"SDL_VIDEODRIVER", "offscreen"},
+                        {{"CHOMPSIM", SIM}, {"CHOMPGAME", GAME}, {"SDL_VIDEODRIVER", "offscreen"},
                          {"REPLAY_HOLD", "0"}},
                         dir.path(), dir.path() + "/output.txt", true});
     const int status = child.wait();
@@ -59,15 +59,6 @@ TEST_F(ChompsimTest, rowsDoNotDependOnWorkersOrShardsAndGame5EqualsItsSeedPlayed
   EXPECT_EQ(fifth[1], one[5]);
 }
 
-TEST_F(ChompsimTest, withoutGhostsEveryGameIsWonAndEverySeedGivesTheSameGame) {
-  const std::vector<std::string> rows = table({"--ghosts", "none", "--seed", "40"});
-  ASSERT_EQ(rows.size(), 7u);
-  std::set<std::string> games;
-  for (size_t i = 1; i < rows.size(); ++i) games.insert(rows[i].substr(rows[i].find(',')));
-  ASSERT_EQ(games.size(), 1u);
-  EXPECT_EQ(games.begin()->substr(0, 14), ",0,0,0,0,1,0,2") << *games.begin();
-}
-
 TEST_F(ChompsimTest, badUsageIsOneLineAndStatus2BeforeAnyGame) {
   const std::vector<std::vector<std::string>> cases = {
       {"--bogus"}, {"--games", "0"}, {"--games", "-3"}, {"--set", "fps"}, {"--set", "fps=x"},
@@ -81,6 +72,14 @@ TEST_F(ChompsimTest, badUsageIsOneLineAndStatus2BeforeAnyGame) {
     EXPECT_FALSE(std::filesystem::exists("rows.csv")) << args[3];
   }
   EXPECT_EQ(run({SIM, "--csv", "no/such/folder/rows.csv"}), 2) << output;
+  // The game program's own command line.
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"--set", "bogus"}, {"--set", "bogus=1"}, {"--set", "fps=fast"}, {"--config", "none.txt"}, {"extra"}}) {
+    std::vector<std::string> command = {GAME};
+    command.insert(command.end(), args.begin(), args.end());
+    EXPECT_EQ(run(command), 2) << args[0];
+    EXPECT_EQ(linesOf(output).size(), 1u) << output;
+  }
 }
 
 // The windowed program, offscreen, plays the row's game: the same results line.

@@ -64,7 +64,6 @@ TEST_F(ConfigTest, filesThatCannotBeReadLeaveTheDefaultsAndSayWhy) {
   std::filesystem::create_symlink("loop", "loop");
   const struct { const char* path; const char* message; } cases[] = {
       {"folder", "folder: not a regular file; every setting keeps its default\n"},
-      {"/dev/zero", "/dev/zero: not a regular file; every setting keeps its default\n"},
       {"loop", "loop: Too many levels of symbolic links; every setting keeps its default\n"},
       {"missing", ""}};
   for (const auto& c : cases) {
@@ -125,20 +124,13 @@ TEST_F(ConfigTest, everyRangedValueIsLimitedToItsRange) {
 // rules that end or skip reading.
 TEST_F(ConfigTest, specialValuesAndParsingRules) {
   const struct { const char* text; Setting at; int expected; } cases[] = {
-      {"runs 0", RUNS, 1}, {"runs 1", RUNS, 1}, {"runs 2", RUNS, 3}, {"runs 2147483647", RUNS, INT_MAX},
-      {"red_ghost 0", RED, 0}, {"red_ghost 1", RED, 1}, {"red_ghost 2", RED, 0}, {"red_ghost -1", RED, 1},
+      {"runs 0", RUNS, 1}, {"runs 2", RUNS, 3}, {"runs 2147483647", RUNS, INT_MAX}, {"red_ghost 2", RED, 0},
       {"data_timeout 2", TIMEOUT, 2000}, {"data_timeout 2147484", TIMEOUT, INT_MAX},
-      {"data_timeout 2147483647", TIMEOUT, INT_MAX},
-      {"fps 0", FPS, 1}, {"fps 0", PERIOD, 1000}, {"fps 3", PERIOD, 333}, {"fps 2000", PERIOD, 0},
-      {"fps 2147483647", FPS, INT_MAX}, {"fps 2147483647", PERIOD, 0},
+      {"fps 0", PERIOD, 1000}, {"fps 3", PERIOD, 333}, {"fps 2147483647", PERIOD, 0},
       {"fps -3\ndot_value -1\nfruit_value 40", FRUIT_VALUE, 40},  // negatives are skipped
-      {"fps -3", FPS, 5}, {"fps -2147483648\ndata 1", DATA, 1},
       {"Fps 9\nFPS 9\nspeed 3\nfps\n 7", FPS, 7},  // letter case matters; unknown keys are skipped
       {"dot_value 20\nghost_value lots\nfruit_value 50", DOT_VALUE, 20},
-      {"ghost_value lots", GHOST_VALUE, 250}, {"ghost_value lots\nfruit_value 50", FRUIT_VALUE, 100},
-      {"fps 30\nruns 99999999999\ndata 1", RUNS, 1}, {"fps 30\nruns 99999999999\ndata 1", DATA, 0},
-      {"data_timeout -99999999999\ndata 1", DATA, 0},
-      {"dot_value 12abc fps 9", DOT_VALUE, 12}, {"dot_value 12abc fps 9", FPS, 5},  // "abc" is a key
+      {"ghost_value lots\nfruit_value 50", FRUIT_VALUE, 100}, {"fps 30\nruns 99999999999\ndata 1", DATA, 0},
   };
   for (const auto& c : cases) EXPECT_EQ(read(std::string(c.text) + "\n")[c.at], c.expected) << c.text;
   // "fps\0" is not "fps"; an endless word is just an unknown key.

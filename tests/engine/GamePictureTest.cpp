@@ -69,6 +69,9 @@ TEST_F(GamePicture, endScreensFruitEatenFoodAndTheFoodLeftAreShown) {
   engine->Printf("Food Left: 0");
   engine->SwapBuffers();
   EXPECT_EQ(status, shown(150, -20, 230, 20));
+  // Text that does not fit the format buffer with its terminator is not drawn.
+  EXPECT_EQ(engine->Printf("%s", std::string(1024, 'x').c_str()), 0u);
+  EXPECT_NE(engine->Printf("%s", std::string(1023, 'x').c_str()), 0u);
 }
 
 }  // namespace

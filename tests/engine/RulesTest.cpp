@@ -73,31 +73,6 @@ TEST_F(RulesTest, blueAndNormalGhostMeetingInOneMoveEatOneAndLoseTheGame) {
   EXPECT_TRUE(engine->gameLost);
 }
 
-TEST_F(RulesTest, twoBlueGhostsEatenInOneMoveScoreTwice) {
-  startPlainGame("ghost_value 300\n");
-  chomp.setPosition(100, 150);
-  orangeGhost->setBlue(true);
-  orangeGhost->setPosition(100, 152);
-  turquoiseGhost->setBlue(true);
-  turquoiseGhost->setPosition(100, 148);
-  engine->checkMeetings();
-  EXPECT_EQ(chomp.getScore(), 600);
-  EXPECT_FALSE(orangeGhost->isActive());
-  EXPECT_FALSE(turquoiseGhost->isActive());
-  EXPECT_FALSE(engine->gameLost);
-}
-
-TEST_F(RulesTest, aGhostWaitingInTheHouseNeverMeetsTheChomper) {
-  startPlainGame(RED_ONLY);
-  redGhost->resetToHome();
-  redGhost->setActive(false);
-  redGhost->setReleaseCountdown(50);
-  chomp.setPosition(redGhost->getX(), redGhost->getY());
-  engine->checkMeetings();
-  EXPECT_FALSE(engine->gameLost);
-  EXPECT_EQ(chomp.getScore(), 0);
-}
-
 TEST_F(RulesTest, theFruitIsNotEatenInTheMoveItAppears) {
   startPlainGame(std::string(NO_GHOSTS) + "n_moves_fruit_appears 60 fruit_value 140\n");
   engine->fruitCountdown = 1;

@@ -76,20 +76,6 @@ TEST_F(RunDriverTest, aStartKeyPressedDuringPlayStartsTheNextGameAtOnceUnlessAno
   }
 }
 
-TEST_F(RunDriverTest, f1AbandonsTheGameWithoutAResultsLine) {
-  std::filesystem::create_directory("data");
-  startGame("data 1\n");
-  engine->OnKeyboard(KEY_START, true);
-  for (int i = 0; i < 25; ++i) engine->OnIdle();
-  EXPECT_NE(chomp.getX(), 190);
-  engine->OnKeyboard(KEY_F1, true);
-  EXPECT_TRUE(engine->startScreen);
-  EXPECT_EQ(chomp.getX(), 190);
-  EXPECT_EQ(foodLeft, 157);
-  engine->OnIdle();
-  EXPECT_FALSE(std::filesystem::exists("data/gamedata.txt"));
-}
-
 TEST_F(RunDriverTest, aLostGameAgainstRedAndTurquoiseIsAppendedByteForByteOnALineOfItsOwn) {
   startGame("green_ghost 0 orange_ghost 0\n");
   writeFile("gamedata.txt", "1 1 1 1 1 2000");  // left without its line break

@@ -1,8 +1,6 @@
 // Whole runs of the message loop with this program's one application
-// object: handler order, paints, idle passes, closing and the timer.
+// object: handler order, paints, idle passes and the timer.
 #include <gtest/gtest.h>
-
-#include <SDL_events.h>
 
 #include <algorithm>
 #include <chrono>
@@ -15,9 +13,6 @@ using namespace fwtest;
 using gxbase::Main;
 
 namespace {
-
-constexpr auto kRunLimit = std::chrono::seconds(20);
-constexpr int kRunOutOfTime = 99;
 
 // Records its handler calls; ends a run that a broken loop would never end,
 // so a fault fails the test instead of hanging it.
@@ -63,11 +58,6 @@ class AppRun : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(AppRun, runWithoutWindowsStartsAndExitsWithZero) {
-  EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(journal, (Journal{"app:start", "app:exit"}));
-}
-
 TEST_F(AppRun, handlersRunInTheirLifeCycleOrderAndRedrawsMergeIntoOnePaintBeforeTheNextIdlePass) {
   JournalWindow window(journal, "main");
   window.onIdle = [&] {
@@ -85,40 +75,6 @@ TEST_F(AppRun, handlersRunInTheirLifeCycleOrderAndRedrawsMergeIntoOnePaintBefore
   EXPECT_EQ(journal[journal.size() - 2], "main:destroy current");
   EXPECT_EQ(journal.back(), "app:exit");
   EXPECT_EQ(window.idlePasses, 3);
-}
-
-TEST_F(AppRun, closingASecondaryWindowHidesItAndClosingTheMainOneEndsTheRun) {
-  JournalWindow main(journal, "main");
-  JournalWindow second(journal, "second");
-  JournalWindow hidden(journal, "hidden");  // never shown, yet created and idle
-  hidden.Extra()->visible = false;
-  bool hiddenButAlive = false;
-  int secondIdleAtHide = 0;
-  second.onIdle = [&] {
-    if (second.idlePasses == 2) second.Close();
-    if (second.idlePasses > 2) { EXPECT_FALSE(second.Extra()->IsShown()); }
-  };
-  main.onIdle = [&] {
-    if (main.idlePasses == 5) {
-      hiddenButAlive = !second.Extra()->IsShown() && second.HasContext() && !hidden.Extra()->IsShown();
-      secondIdleAtHide = second.idlePasses;
-      SDL_Event close;  // as the window manager's close button sends it
-      SDL_zero(close);
-      close.type = SDL_WINDOWEVENT;
-      close.window.event = SDL_WINDOWEVENT_CLOSE;
-      close.window.windowID = main.Extra()->NativeId();
-      SDL_PushEvent(&close);
-    }
-  };
-  EXPECT_EQ(Run(), 0);
-  EXPECT_TRUE(hiddenButAlive);
-  EXPECT_GT(secondIdleAtHide, 2);  // kept its idle passes after hiding
-  // The main window went with its close, the other one when the loop ended.
-  EXPECT_LT(Position("main:destroy current"), Position("second:destroy current"));
-  EXPECT_LT(Position("second:destroy current"), Position("app:exit"));
-  EXPECT_FALSE(second.HasContext());
-  EXPECT_EQ(std::count(journal.begin(), journal.end(), "hidden:create current"), 1);
-  EXPECT_GE(hidden.idlePasses, 5);
 }
 
 TEST_F(AppRun, timerTickGivesSecondsFromTheTickCount) {

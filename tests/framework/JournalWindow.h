@@ -24,13 +24,6 @@ class JournalWindow : public gxbase::GLWindow {
     Write("resize " + std::to_string(width) + "x" + std::to_string(height));
     GLWindow::OnResize(width, height);
   }
-  void OnMouseButton(int button, bool down) override { Write("button " + std::to_string(button) + Down(down)); }
-  void OnMouseMove(int x, int y) override { Write("move " + std::to_string(x) + "," + std::to_string(y)); }
-  void OnKeyboard(int key, bool down) override {
-    char code[8];
-    std::snprintf(code, sizeof code, "0x%02X", key);
-    Write(std::string("key ") + code + Down(down));
-  }
   void OnIdle() override {
     ++idlePasses;
     if (onIdle) onIdle();
@@ -49,7 +42,6 @@ class JournalWindow : public gxbase::GLWindow {
   int idlePasses = 0;
 
  private:
-  static const char* Down(bool down) { return down ? " down" : " up"; }
   void Write(const std::string& what) { journal.push_back(name + ":" + what); }
 
   Journal& journal;

@@ -48,17 +48,3 @@ TEST(Reports, reportsAreWrittenUnchangedUnlessTooLongAndABoxThatCannotBeShownGoe
   Main::Instance().console = true;
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "score 120, 100%");
 }
-
-TEST(ApplicationTimer, shortIntervalsRunAtTenTheSameIntervalDoesNotRestartAndZeroStops) {
-  Main& main = Main::Instance();
-  EXPECT_EQ(main.SetTimerInterval(5), 10u);
-  const int id = main.TimerId();
-  EXPECT_NE(id, 0);
-  EXPECT_EQ(main.SetTimerInterval(10), 10u);
-  EXPECT_EQ(main.TimerId(), id);
-  EXPECT_EQ(main.SetTimerInterval(25), 25u);
-  EXPECT_NE(main.TimerId(), id);
-  EXPECT_EQ(main.SetTimerInterval(0), 0u);
-  EXPECT_EQ(main.TimerId(), 0);
-  EXPECT_EQ(main.TimerInterval(), 0u);
-}

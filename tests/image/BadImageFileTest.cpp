@@ -179,29 +179,13 @@ TEST_F(BadImageFile, targaHeadersThatLieAboutSizesAreRefused) {
 }
 
 TEST_F(BadImageFile, hugeSizesAreNotHandedToTheSystemDecoders) {
-  // Each header claims far more pixels than the few bytes behind it.
+  // Each header claims far more pixels than the few bytes behind it; the GIF
+  // cases are kept fuzz inputs, replayed by the fuzz regression test.
   const Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
                      0, 1, 0x86, 0xA0, 0, 1, 0x86, 0xA0, 8, 6, 0, 0, 0, 0x12, 0x34, 0x56, 0x78};
-  const Bytes gifScreen = {'G', 'I', 'F', '8', '9', 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0,
-                           0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
-  const Bytes gifFrame = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0,
-                          0x21, 0xFE, 3, 'h', 'i', '!', 0,  // a comment before the frame
-                          0x2C, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
-  const Bytes gifOffset = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0,
-                           // a 1 x 1 frame placed 60000 pixels right of and below the origin
-                           0x2C, 0x60, 0xEA, 0x60, 0xEA, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
   const Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0, 4, 'J', 'F', 0xFF, 0xC0, 0, 11, 8, 0xFF, 0xFF, 0xFF, 0xFF,
                       1, 1, 0x11, 0, 0xFF, 0xD9};
   ExpectRefusedByAll(imagetest::Write("huge.png", png));
-  ExpectRefusedByAll(imagetest::Write("screen.gif", gifScreen));
-  ExpectRefusedByAll(imagetest::Write("frame.gif", gifFrame));
-  ExpectRefusedByAll(imagetest::Write("offset.gif", gifOffset));
-  // A frame the decoder cannot read, then one of 16898 x 20045 pixels that
-  // the decoder goes on to: its surface is refused while it is being made.
-  const Bytes secondFrame = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF,
-                             0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0x49,  // LZW code size 73: unreadable
-                             0x2C, 0, 0, 0, 0, 0x02, 0x42, 0x4D, 0x4E, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
-  ExpectRefusedByAll(imagetest::Write("second.gif", secondFrame));
   ExpectRefusedByAll(imagetest::Write("huge.jpg", jpeg));
 
   BmpLayout runLength = Bmp(8, 30000, 30000);
@@ -210,18 +194,4 @@ TEST_F(BadImageFile, hugeSizesAreNotHandedToTheSystemDecoders) {
   runLength.coloursUsed = 1;
   ExpectRefusedByAll(imagetest::Write("rle.bmp", BmpFile(runLength, {{0, 1}})));
   ExpectRefusedByAll(imagetest::Write("sixteen.bmp", BmpFile(Bmp(16, 4000, 4000), {Bytes(64, 1)})));
-}
-
-TEST_F(BadImageFile, runLengthBitmapWithinTheLimitStillLoads) {
-  // 100 x 100 pixels from a dozen bytes: compressed bitmaps are sized by
-  // the pixel limit, not by the file.
-  BmpLayout runLength = Bmp(8, 100, 100);
-  runLength.compression = 1;
-  runLength.palette = {{1, 2, 3}};
-  runLength.coloursUsed = 1;
-  Image image;
-  ASSERT_TRUE(image.Load(imagetest::Write("rle.bmp", BmpFile(runLength, {{100, 0, 0, 0, 0, 1}})).c_str()));
-  EXPECT_EQ(image.Width(), 100);
-  EXPECT_EQ(image.Height(), 100);
-  EXPECT_EQ(image.Row(0)[0], 1);
 }

@@ -69,20 +69,6 @@ TEST_F(BmpReader, greyColourTableGivesLuminanceAndAColouredOneBgr) {
   EXPECT_EQ(RowsOf(image), (std::vector<Bytes>{{10}, {20}, {30}}));
 }
 
-TEST_F(BmpReader, unsupportedOrInconsistentLayoutsAreTurnedDownLeavingTheImageEmpty) {
-  const struct { const char* what; BmpLayout layout; } cases[] = {
-      {"sixteenBits", Bmp(16, 2, 2)},  {"thirtyTwoBits", Bmp(32, 2, 2)},  {"fourBits", Bmp(4, 2, 2)},
-      {"zeroWidth", Bmp(24, 0, 2)},    {"negativeWidth", Bmp(24, -2, 2)},
-      {"moreThan256Colours", EightBit(2, 2, GreyTable(257))}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    const int rowBytes = (std::abs(c.layout.width) * c.layout.bitsPerPixel + 7) / 8;
-    image = imagetest::MakeImage(gxbase::RGB, 1, {{1, 2, 3}});
-    EXPECT_FALSE(Read(BmpFile(c.layout, std::vector<Bytes>(2, Bytes(rowBytes, 1)))));
-    EXPECT_EQ(image.Data()->pixels, nullptr);
-  }
-}
-
 TEST_F(BmpReader, aBitmapOnlyTheSystemLoaderReadsStillLoads) {
   // x1r5g5b5 values, little-endian: red, green, blue / white, black, blue.
   const std::vector<Bytes> fileRows = {{0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00}, {0xFF, 0x7F, 0x00, 0x00, 0x1F, 0x00}};
@@ -90,16 +76,4 @@ TEST_F(BmpReader, aBitmapOnlyTheSystemLoaderReadsStillLoads) {
   EXPECT_FALSE(gxbase::ReadBmp(*image.Data(), path.c_str()));
   ASSERT_TRUE(image.Load(path.c_str()));
   ExpectSystemLayout(image, {{0, 0, 255, 0, 255, 0, 255, 0, 0}, {255, 255, 255, 0, 0, 0, 255, 0, 0}});
-}
-
-TEST_F(BmpReader, aPngLoadsThroughThePictureDecoderOverWhite) {
-  // Bottom row: opaque red, transparent black, opaque green;
-  // top row: half-covering blue, opaque white, opaque black.
-  const Image picture = imagetest::MakeImage(
-      gxbase::RGBA, 3,
-      {{255, 0, 0, 255, 0, 0, 0, 0, 0, 255, 0, 255}, {0, 0, 255, 128, 255, 255, 255, 255, 0, 0, 0, 255}});
-  const std::string path = "picture.png";
-  ASSERT_TRUE(WritePngFile(picture, path.c_str()));
-  ASSERT_TRUE(image.Load(path.c_str()));
-  ExpectSystemLayout(image, {{0, 0, 255, 255, 255, 255, 0, 255, 0}, {255, 127, 127, 255, 255, 255, 0, 0, 0}});
 }

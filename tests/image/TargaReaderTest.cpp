@@ -75,18 +75,3 @@ TEST_F(TargaReader, aFooterOrTheNameMakesATargaFile) {
     EXPECT_EQ(Read(c.name, TargaFile(layout, Bytes(27, 9))), c.loads) << c.name << " footer " << c.footer;
   }
 }
-
-TEST_F(TargaReader, onlyTrueColourOf24Or32BitsIsRead) {
-  const struct { const char* what; int colourMapType, imageType, depth; } cases[] = {
-      {"colourMapped", 1, 1, 8},          {"grey", 0, 3, 8},   {"colourMappedRunLength", 1, 9, 8},
-      {"greyRunLength", 0, 11, 8},        {"depth15", 0, 2, 15}, {"depth16", 0, 2, 16},
-      {"depth16RunLength", 0, 10, 16},    {"noImageData", 0, 0, 24}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    TargaLayout layout = Targa(c.imageType, c.depth, 2, 2);
-    layout.colourMapType = c.colourMapType;
-    layout.footer = true;
-    EXPECT_FALSE(Read("rejected.tga", TargaFile(layout, Bytes(64, 1))));
-    EXPECT_EQ(image.Data()->pixels, nullptr);
-  }
-}

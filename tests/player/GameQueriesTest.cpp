@@ -30,18 +30,3 @@ TEST_F(GameQueries, ghostsInOneCellShowTheFirstOfRedOrangeGreenTurquoiseAndBlueA
   redGhost->setPosition(centre(6) + 19, centre(9));
   EXPECT_EQ(cellCodeAt(6, 9), CELL_RED_GHOST) << "between centres: the cell to its left";
 }
-
-TEST_F(GameQueries, absentGhostsStandInTheCornerAndBlueAsksTheFirstPresentGhostRedGreenOrangeTurquoise) {
-  EXPECT_FALSE(redGhostExists() || greenGhostExists() || orangeGhostExists() || turquoiseGhostExists());
-  EXPECT_FALSE(anyGhostBlue());
-  for (CellPos cell : {redGhostCell(), greenGhostCell(), orangeGhostCell(), turquoiseGhostCell()}) {
-    EXPECT_EQ(cell, CellPos(0, 0));
-  }
-  addGhost(orangeGhost, 6, 9, false);
-  addGhost(greenGhost, 12, 9, true);
-  EXPECT_TRUE(greenGhostExists());
-  EXPECT_EQ(greenGhostCell(), CellPos(12, 9));
-  EXPECT_TRUE(anyGhostBlue());  // green comes before orange
-  addGhost(redGhost, 8, 9, false);
-  EXPECT_FALSE(anyGhostBlue());
-}

@@ -46,19 +46,3 @@ TEST_F(GhostWeights, weightsFollowTheBlueStateAndTheTimeSinceBlueWasFirstSeen) {
     EXPECT_EQ(redPath(&MazeNode::cost), c.cost);
   }
 }
-
-TEST_F(GhostWeights, blueClockKeepsTheFirstSightingUntilBlueEnds) {
-  Ghost* red = addGhost(redGhost, 6, 7, true);
-  player->decide();
-  const std::uint32_t start = nowMs;
-  nowMs += 1000;
-  player->decide();  // a second pill while blue does not restart the clock
-  EXPECT_EQ(player->getBlueStartMs(), start);
-  red->setBlue(false);
-  player->decide();
-  EXPECT_FALSE(player->isBlueSeen());
-  red->setBlue(true);
-  nowMs += 500;
-  player->decide();
-  EXPECT_EQ(player->getBlueStartMs(), nowMs);
-}

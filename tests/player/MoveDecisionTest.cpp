@@ -90,17 +90,6 @@ TEST_F(MoveDecision, fourGhostsInTheHouseSplitAndTheChomperStillGoesLeft) {
   EXPECT_EQ(cellsOf(player->getPlan()), kRouteAfterFirstStep);
 }
 
-TEST_F(MoveDecision, nextDecisionClearsTheOldMarksAndReportsTheFruit) {
-  player->decide();
-  placeChomper(1, 20);
-  fruitShown = true;
-  player->decide();
-  EXPECT_EQ(chomperOverlay[gridIndex(9, 9)], 0);
-  EXPECT_EQ(chomperOverlay[gridIndex(6, 5)], 0);  // the old plan's target
-  EXPECT_EQ(chomperOverlay[gridIndex(1, 20)], MARK_CHOMPER);
-  EXPECT_EQ(analysisMaze[gridIndex(9, 9)], MARK_FRUIT);
-}
-
 TEST_F(MoveDecision, localWindowIsClippedToTheGridWithExclusiveLimits) {
   // First column, column limit, first row, row limit.
   using Bounds = std::tuple<int, int, int, int>;
@@ -148,12 +137,4 @@ TEST_F(MoveDecision, withNoFoodLeftTheOldPlanIsFollowedThenTheDirectionStays) {
   player->decide();
   EXPECT_FALSE(player->hasPlan());
   EXPECT_EQ(player->getDirection(), DIR_DOWN);
-}
-
-TEST_F(MoveDecision, remainingPlanStepNotNextToTheChomperStillGivesADirection) {
-  player->decide();
-  forgetAllFood(*player);
-  placeChomper(6, 8);  // the next planned cell (7, 9) is up and to the right
-  player->decide();
-  EXPECT_EQ(player->getDirection(), DIR_RIGHT);
 }

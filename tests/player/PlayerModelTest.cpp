@@ -31,16 +31,6 @@ TEST_F(PlayerModel, graphHasOneNodePerWalkableCellTopRowFirstWorthItsContent) {
   }
 }
 
-TEST_F(NewPlayer, ghostsWhenTheGraphIsBuiltLeaveTheirCodeOrNoNodeWhenBlue) {
-  addGhost(redGhost, 9, 11);
-  addGhost(greenGhost, 6, 9, true);
-  player->buildGraph();
-  EXPECT_EQ(node(9, 11).code, CELL_RED_GHOST);
-  EXPECT_EQ(node(9, 11).reward, -50);
-  EXPECT_EQ(player->nodeAtCell(6, 9), nullptr);
-  EXPECT_EQ(player->getNodes().size(), 192u);
-}
-
 TEST_F(PlayerModel, newGameResetRefreshesContentButLeavesWeights) {
   MazeNode* dot = player->nodeAtCell(1, 20);
   dot->code = CELL_EMPTY;
@@ -55,4 +45,3 @@ TEST_F(PlayerModel, newGameResetRefreshesContentButLeavesWeights) {
   EXPECT_EQ(analysisMaze[gridIndex(1, 20)], CELL_DOT) << "the window's food is back too";
   EXPECT_TRUE(node(9, 9).code == CELL_FRUIT && node(9, 9).reward == 20);
 }
-

@@ -44,20 +44,4 @@ TEST_P(KeptFuzzInputs, keepTheirTargetsPromise) {
 
 INSTANTIATE_TEST_SUITE_P(EveryTarget, KeptFuzzInputs, ::testing::ValuesIn(TARGETS));
 
-TEST(KeptFuzzFolders, eachNamesATarget) {
-  // A misspelt folder would silently never be replayed.
-  for (const auto& entry : fs::directory_iterator(REGRESSIONS)) {
-    if (!entry.is_directory()) continue;
-    EXPECT_NE(fuzz::targetNamed(entry.path().filename().string()), nullptr) << entry.path();
-  }
-}
-
-TEST(FuzzEntryPoints, emptyAndOneByteInputsAreRejectedCleanly) {
-  const uint8_t byte = 0;
-  for (const char* name : TARGETS) {
-    EXPECT_TRUE(fuzz::targetNamed(name)(&byte, 0)) << name;
-    EXPECT_TRUE(fuzz::targetNamed(name)(&byte, 1)) << name;
-  }
-}
-
 }  // namespace

@@ -4,51 +4,6 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-namespace {
-
-// SDL unloads the GL library with the last GL window. Keeping it loaded for
-// the life of the process lets the leak checker name the driver's own
-// lifetime allocations (and so suppress them) instead of reporting code
-// that is no longer mapped.
-// Each call holds one more reference, never given back.
-void KeepGlLibraryLoaded() { SDL_GL_LoadLibrary(nullptr); }
-
-}  // namespace
-
-OffscreenContext::OffscreenContext(int width, int height) {
-  videoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
-  if (!videoStarted) return;
-  KeepGlLibraryLoaded();
-  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
-  window = SDL_CreateWindow("test", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,
-                            SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-  if (window == nullptr) return;
-  context = SDL_GL_CreateContext(window);
-  if (context == nullptr) return;
-  SDL_GL_MakeCurrent(window, context);
-  glViewport(0, 0, width, height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0, width, 0, height, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-}
-
-OffscreenContext::~OffscreenContext() {
-  if (context != nullptr) {
-    SDL_GL_MakeCurrent(window, nullptr);
-    SDL_GL_DeleteContext(context);
-  }
-  if (window != nullptr) SDL_DestroyWindow(window);
-  if (videoStarted) SDL_QuitSubSystem(SDL_INIT_VIDEO);
-}
-
-const char* OffscreenContext::error() const { return SDL_GetError(); }
-
 std::vector<unsigned char> readPixels(int x, int y, int width, int height) {
   glFinish();
   std::vector<unsigned char> pixels(size_t(width) * height * 3);
