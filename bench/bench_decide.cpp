@@ -201,6 +201,7 @@ void decideOn(benchmark::State& state, Phase phase) {
   all.game->attach();
   MyChomper& player = all.game->chomperPlayer();
   OracleSearch reference;
+  const bool withOracle = std::getenv("BENCH_DECIDE_NO_ORACLE") == nullptr;
   std::size_t next = 0;
   Timing fast(list.size()), oracle(list.size());
   for (auto _ : state) {
@@ -208,7 +209,7 @@ void decideOn(benchmark::State& state, Phase phase) {
     next = (next + 1) % list.size();
     state.SetIterationTime(fast.decide(*all.game, list[at], at));
     player.setSearchStandIn(&reference);
-    oracle.decide(*all.game, list[at], at);
+    if (withOracle) oracle.decide(*all.game, list[at], at);
     player.setSearchStandIn(nullptr);
   }
   state.counters["positions"] = static_cast<double>(list.size());
@@ -226,6 +227,9 @@ void BM_DecideEveryPositionOfWholeGames(benchmark::State& state) { decideOn(stat
 
 // BENCH_DECIDE_ITERATIONS=n fixes the number of decisions per benchmark, so
 // that an instruction-counting profiler sees the same work on every run.
+// BENCH_DECIDE_NO_ORACLE=1 leaves the reference search out, so that a
+// profile shows the player's decision alone (the oracle_ counters and
+// speedup are then meaningless).
 int main(int argc, char** argv) {
   const char* fixed = std::getenv("BENCH_DECIDE_ITERATIONS");
   for (auto* b : {benchmark::RegisterBenchmark("BM_DecideEarlyGame", BM_DecideEarlyGame),
