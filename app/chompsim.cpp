@@ -95,7 +95,7 @@ bool readGhostSets(const CommandLine& options, const SimOptions& sim, std::vecto
   }
   if (sets.empty()) {
     HeadlessGame game;
-    game.configure({options.configSource().file, options.configSource().settings, 1});
+    game.configure({options.configSource(), 1});
     const GameEngine& e = game.engine();
     sets.push_back(GhostSet{e.redEnabled, e.greenEnabled, e.orangeEnabled, e.turquoiseEnabled});
   }
@@ -115,7 +115,7 @@ bool makePlan(const CommandLine& options, const SimOptions& sim, BatchPlan& plan
   for (int i = 1; i <= sim.games; ++i) {
     if (i % n == k - 1) plan.seeds.push_back(static_cast<unsigned>(sim.seed + i - 1));
   }
-  plan.settings = {options.configSource().file, options.configSource().settings, sim.maxMoves};
+  plan.settings = {options.configSource(), sim.maxMoves};
   plan.jobs = sim.jobs;
   plan.resultsFile = sim.results;
   return true;

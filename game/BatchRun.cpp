@@ -133,7 +133,7 @@ void BatchRun::workerMain(int fd, int* counter) {
     const std::size_t set = index / plan.seeds.size();
     if (set != configured) {
       HeadlessSettings settings = plan.settings;
-      for (const auto& pair : plan.sets[set].overrides()) settings.overrides.push_back(pair);
+      for (const auto& pair : plan.sets[set].overrides()) settings.config.settings.push_back(pair);
       if (!game.configure(settings)) _exit(1);
       configured = set;
     }

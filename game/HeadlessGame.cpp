@@ -59,7 +59,7 @@ HeadlessGame::~HeadlessGame() {
 bool HeadlessGame::isSettingKey(const std::string& key) { return GameEngine::isConfigKey(key); }
 
 bool HeadlessGame::configure(const HeadlessSettings& wanted, std::string* unknownKey) {
-  for (const auto& pair : wanted.overrides) {
+  for (const auto& pair : wanted.config.settings) {
     if (isSettingKey(pair.first)) continue;
     if (unknownKey != nullptr) *unknownKey = pair.first;
     return false;
@@ -72,10 +72,8 @@ bool HeadlessGame::configure(const HeadlessSettings& wanted, std::string* unknow
   window.reset();
   setChomper(chomperPlayer.get());
   window = std::make_unique<GameEngine>();
-  window->readConfig(settings.configFile.c_str());
-  for (const auto& pair : settings.overrides) {
-    if (pair.second >= 0) window->applyConfigValue(pair.first, pair.second);
-  }
+  window->configSource = settings.config;
+  window->readConfig();
   window->keyboardControl = false;
   window->createGhosts();
   window->resetGame();

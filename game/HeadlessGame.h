@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/ConfigSource.h"
 #include "game/GameOutcome.h"
 
 class GameEngine;
@@ -27,11 +28,9 @@ class DrivenChomper;
 
 // What a headless game is played by.
 struct HeadlessSettings {
-  // Read first; empty: no file. A missing file leaves the defaults, as in the game.
-  std::string configFile;
-  // Applied after the file, in order, with the file's rules (limits, a
-  // negative value ignored). "control" is always the autonomous player.
-  std::vector<std::pair<std::string, int>> overrides;
+  // The file and the settings applied after it, as the game reads them; no
+  // file by default. "control" is always the autonomous player.
+  ConfigSource config{"", {}};
   long long maxMoves = 200000;  // a game reaching it ends as unended
 };
 

@@ -34,10 +34,10 @@ unsigned seedFrom(const py::handle& seed) {
 HeadlessSettings settingsFrom(const py::object& config, const py::dict& settings, long long maxMoves) {
   HeadlessSettings wanted;
   if (!config.is_none()) {
-    wanted.configFile = py::str(config);
+    wanted.config.file = py::str(config);
     // The game takes a missing file for the defaults; asked for by name, it is a mistake.
-    if (!std::ifstream(wanted.configFile)) {
-      PyErr_SetString(PyExc_FileNotFoundError, ("config file not found: " + wanted.configFile).c_str());
+    if (!std::ifstream(wanted.config.file)) {
+      PyErr_SetString(PyExc_FileNotFoundError, ("config file not found: " + wanted.config.file).c_str());
       throw py::error_already_set();
     }
   }
@@ -51,7 +51,7 @@ HeadlessSettings settingsFrom(const py::object& config, const py::dict& settings
     if (value < 0 || value > INT_MAX) {
       throw py::value_error("setting '" + key + "' must be between 0 and " + std::to_string(INT_MAX));
     }
-    wanted.overrides.emplace_back(key, static_cast<int>(value));
+    wanted.config.settings.emplace_back(key, static_cast<int>(value));
   }
   if (maxMoves < 1) throw py::value_error("max_moves must be at least 1");
   wanted.maxMoves = maxMoves;
@@ -146,7 +146,7 @@ py::dict ChompEnv::info() const {
 HeadlessGame& ChompEnv::playWith(const std::vector<std::pair<std::string, int>>& extra) {
   requireOpen();
   HeadlessSettings wanted = own;
-  wanted.overrides.insert(wanted.overrides.end(), extra.begin(), extra.end());
+  wanted.config.settings.insert(wanted.config.settings.end(), extra.begin(), extra.end());
   game->configure(wanted);
   started = false;
   return *game;

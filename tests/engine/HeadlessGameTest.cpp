@@ -18,8 +18,8 @@ class HeadlessGameTest : public ::testing::Test {
 // Slowed ghosts and long blue periods, so that games end in the middle of
 // what a new game must not inherit.
 HeadlessSettings seededSettings(int seed) {
-  return {"", {{"seed", seed}, {"n_moves_blue_ghosts", 1000}, {"red_ghost_slow_down_factor", 2},
-               {"orange_ghost_slow_down_factor", 3}}, 200000};
+  return {{"", {{"seed", seed}, {"n_moves_blue_ghosts", 1000}, {"red_ghost_slow_down_factor", 2},
+                {"orange_ghost_slow_down_factor", 3}}}, 200000};
 }
 
 // Nothing left by the four games before may change the fifth.
