@@ -15,12 +15,24 @@ std::string programName(int argc, char** argv) {
   return std::filesystem::path(argv[0]).filename().string();
 }
 
+// A pipe or a device named as the file would block the game or stream for
+// ever; the game would refuse it at every read, so it is bad usage at once.
+CLI::Validator regularFile() {
+  return CLI::Validator(
+      [](std::string& path) {
+        std::error_code error;
+        return std::filesystem::is_regular_file(path, error) ? std::string() : "not a regular file: " + path;
+      },
+      "");
+}
+
 }  // namespace
 
 CommandLine::CommandLine(const std::string& description) : app(std::make_unique<CLI::App>(description)) {
   app->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   app->add_option("--config", source.file, "configuration file: pairs of a key and an integer")
       ->check(CLI::ExistingFile.description(""))
+      ->check(regularFile())
       ->type_name("FILE")
       ->capture_default_str();
   app->add_option("--set", settingTexts, "a setting applied after the file, as if it were its last line")

@@ -63,7 +63,7 @@ TEST_F(ChompsimTest, badUsageIsOneLineAndStatus2BeforeAnyGame) {
   const std::vector<std::vector<std::string>> cases = {
       {"--bogus"}, {"--games", "0"}, {"--games", "-3"}, {"--set", "fps"}, {"--set", "fps=x"},
       {"--set", "nokey=1"}, {"--ghosts", "red,blue"}, {"--shard", "3/2"}, {"--config", "missing.txt"},
-      {"--results", "no/such/folder/r.txt"}, {"--summarize", "missing.csv"}, {"--summarize", "output.txt"},
+      {"--config", "/dev/null"}, {"--results", "no/such/folder/r.txt"}, {"--summarize", "missing.csv"}, {"--summarize", "output.txt"},
   };
   for (std::vector<std::string> args : cases) {
     args.insert(args.begin(), {SIM, "--csv", "rows.csv"});
