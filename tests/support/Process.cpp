@@ -5,10 +5,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
+#include <thread>
 
 #include "tests/support/TempDir.h"
 
@@ -98,7 +100,16 @@ XServer::XServer(const std::string& screen) {
   char c = 0;
   while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
   close(fds[0]);
-  if (!number.empty() && c == '\n') name = ":" + number;
+  if (number.empty() || c != '\n') return;
+  // Under load a first client has been seen to be refused right after the
+  // server said it was ready: hand the display out only once one connects.
+  for (int tries = 0; tries < 100; ++tries) {
+    if (runProgram({"xdpyinfo", "-display", ":" + number}).status == 0) {
+      name = ":" + number;
+      return;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
 }
 
 std::unique_ptr<ChildProcess> startGame(const std::string& workDir, int timeoutSeconds,
