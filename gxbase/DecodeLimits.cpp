@@ -72,6 +72,45 @@ bool SkipSubBlocks(ByteFile& file) {
   return true;
 }
 
+// The system decoder's LZW reader trusts the codes it reads: a code naming
+// a table entry not made yet sends it past the end of its tables, and it
+// corrupts memory (a 200-byte file did). So the code stream of the frame it
+// decodes is walked here first: every code must be one a sound decoder
+// knows at that point. A stream that ends without its end code is left to
+// the decoder, which stops early.
+bool LzwCodesSound(ByteFile& file) {
+  unsigned char minSize = 0;
+  if (!file.Read(&minSize, 1) || minSize < 2 || minSize > 8) return false;
+  const int clear = 1 << minSize, end = clear + 1;
+  int next = clear + 2, width = minSize + 1, previous = -1;
+  uint32_t bits = 0;
+  int count = 0;
+  unsigned char length = 0;
+  unsigned char block[255];
+  while (file.Read(&length, 1) && length != 0 && file.Read(block, length)) {
+    for (int i = 0; i < length; ++i) {
+      bits |= uint32_t(block[i]) << count;
+      for (count += 8; count >= width;) {
+        const int code = int(bits & ((1u << width) - 1));
+        bits >>= width;
+        count -= width;
+        if (code == clear) {
+          next = clear + 2;
+          width = minSize + 1;
+          previous = -1;
+          continue;
+        }
+        if (code == end) return true;
+        // After a clear the first code is a colour; later ones may name the entry being made.
+        if (previous < 0 ? code >= clear : code > next) return false;
+        if (previous >= 0 && next < 4096 && ++next == (1 << width) && width < 12) ++width;
+        previous = code;
+      }
+    }
+  }
+  return true;
+}
+
 bool CheckGif(ByteFile& file) {
   unsigned char screen[13];
   if (!file.Read(screen, sizeof screen)) return false;
@@ -87,7 +126,10 @@ bool CheckGif(ByteFile& file) {
       if (!file.Read(descriptor, sizeof descriptor)) return false;
       const int64_t left = LittleEndian16(descriptor), top = LittleEndian16(descriptor + 2);
       const int64_t width = LittleEndian16(descriptor + 4), height = LittleEndian16(descriptor + 6);
-      return WithinPictureLimit(width, height) && WithinPictureLimit(left + width, top + height);
+      if (!WithinPictureLimit(width, height) || !WithinPictureLimit(left + width, top + height)) return false;
+      const bool localTable = descriptor[8] & 0x80;
+      if (localTable && !file.Read(table, 3 << ((descriptor[8] & 7) + 1))) return false;
+      return LzwCodesSound(file);
     }
     unsigned char label;
     if (introducer != 0x21 || !file.Read(&label, 1) || !SkipSubBlocks(file)) return false;
