@@ -7,16 +7,27 @@
 #include <sstream>
 
 #include "game/GameEngine.h"
+#include "game/GhostSet.h"
+#include "game/OutcomeCsv.h"
 #include "game/OutcomeSummary.h"
 #include "python/Observation.h"
 
-const std::vector<std::string> CSV_FIELDS = {
-    "seed", "red", "green", "orange", "turquoise", "won", "unended", "score",
-    "moves", "dots", "pills", "fruits", "ghosts_eaten", "caught_by", "food_left"};
-
 namespace {
 
-const char* const GHOST_NAMES[4] = {"red", "green", "orange", "turquoise"};
+std::vector<std::string> commaSeparated(const std::string& text) {
+  std::vector<std::string> fields;
+  std::stringstream in(text);
+  for (std::string field; std::getline(in, field, ',');) fields.push_back(field);
+  if (!text.empty() && text.back() == ',') fields.emplace_back();  // an empty last field
+  return fields;
+}
+
+}  // namespace
+
+// The batch runner's table is the one source of the row's fields.
+const std::vector<std::string> CSV_FIELDS = commaSeparated(OutcomeCsv::header());
+
+namespace {
 
 // Puts the environment's own settings back whichever way the games end.
 struct SettingsRestorer {
@@ -35,21 +46,17 @@ GameOutcome playOne(HeadlessGame& game, const py::object& policy, unsigned seed)
 }
 
 py::dict rowOf(const GameOutcome& o, GameEngine& engine) {
+  // The batch runner's own row, so that both always agree; numbers stay numbers.
+  const GhostSet ghosts{engine.redEnabled, engine.greenEnabled, engine.orangeEnabled, engine.turquoiseEnabled};
+  const std::vector<std::string> values = commaSeparated(OutcomeCsv::format({ghosts, o}));
   py::dict row;
-  row["seed"] = o.seed;
-  const bool flags[4] = {engine.redEnabled, engine.greenEnabled, engine.orangeEnabled,
-                         engine.turquoiseEnabled};
-  for (int i = 0; i < 4; ++i) row[GHOST_NAMES[i]] = flags[i] ? 1 : 0;
-  row["won"] = o.won ? 1 : 0;
-  row["unended"] = o.unended ? 1 : 0;
-  row["score"] = o.score;
-  row["moves"] = o.moves;
-  row["dots"] = o.dots;
-  row["pills"] = o.pills;
-  row["fruits"] = o.fruits;
-  row["ghosts_eaten"] = o.ghosts;
-  row["caught_by"] = o.caughtBy == NO_GHOST ? "" : GHOST_NAMES[o.caughtBy - GHOST_RED];
-  row["food_left"] = o.foodLeft;
+  for (size_t i = 0; i < CSV_FIELDS.size(); ++i) {
+    if (CSV_FIELDS[i] == "caught_by") {
+      row[CSV_FIELDS[i].c_str()] = values[i];
+    } else {
+      row[CSV_FIELDS[i].c_str()] = std::stoll(values[i]);
+    }
+  }
   return row;
 }
 
@@ -88,24 +95,13 @@ py::dict summarize(const py::iterable& rows) {
   return summaryOf(outcomes, py::none());
 }
 
-std::vector<std::pair<std::string, int>> ghostSettings(const std::string& set) {
-  bool on[4] = {set == "all", set == "all", set == "all", set == "all"};
-  if (set != "all" && set != "none") {
-    std::stringstream names(set);
-    std::string name;
-    while (std::getline(names, name, ',')) {
-      int i = 0;
-      while (i < 4 && name != GHOST_NAMES[i]) ++i;
-      if (i == 4) {
-        throw py::value_error("ghosts must be 'all', 'none' or a comma list of red, green, orange, "
-                              "turquoise, not '" + set + "'");
-      }
-      on[i] = true;
-    }
+std::vector<std::pair<std::string, int>> ghostSettings(const std::string& text) {
+  GhostSet set;
+  if (!GhostSet::parse(text, set)) {
+    throw py::value_error("ghosts must be 'all', 'none' or a comma list of red, green, orange, "
+                          "turquoise, not '" + text + "'");
   }
-  std::vector<std::pair<std::string, int>> settings;
-  for (int i = 0; i < 4; ++i) settings.emplace_back(std::string(GHOST_NAMES[i]) + "_ghost", on[i]);
-  return settings;
+  return set.overrides();
 }
 
 py::dict evaluate(ChompEnv& env, const py::object& policy, long long games, long long seed,
