@@ -26,7 +26,22 @@ void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore)
       if (next != nullptr) at.next[at.degree++] = static_cast<std::int16_t>(next->index);
     }
   }
+  for (int n = 0; n < count; ++n) {
+    Layout& at = layout[static_cast<std::size_t>(n)];
+    for (int j = 0; j <= ROOT; ++j) {
+      for (int k = 0; k < at.degree; ++k) {
+        if (k != j) at.visit[j][at.visits[j]++] = static_cast<std::int8_t>(k);
+      }
+    }
+    for (int k = 0; k < at.degree; ++k) {
+      const Layout& other = layout[static_cast<std::size_t>(at.next[k])];
+      for (int j = 0; j < other.degree; ++j) {
+        if (other.next[j] == n) at.back[k] = static_cast<std::int8_t>(j);
+      }
+    }
+  }
   mark.assign(nodes.size(), 0);
+  parentPlace.assign(nodes.size(), ROOT);
   g.assign(nodes.size(), 0);
   parent.assign(nodes.size(), NONE);
   h.assign(nodes.size(), 0);
@@ -52,7 +67,9 @@ inline bool PathFinder::expand(int current, int target) {
   const std::uint32_t openMark = generation;
   // Leaving a node pays its ghost-path cost on top of the step.
   const int newCost = costSoFar[current] + store[current].cost + STEP_COST;
-  for (int k = 0; k < here.degree; ++k) {
+  const int from = parentPlace[static_cast<std::size_t>(current)];
+  for (int i = 0; i < here.visits[from]; ++i) {
+    const int k = here.visit[from][i];
     const int n = here.next[k];
     const std::uint32_t m = marks[n];
     if (m == openMark + 1) continue;  // closed
@@ -62,6 +79,7 @@ inline bool PathFinder::expand(int current, int target) {
       marks[n] = openMark;
       costSoFar[n] = newCost;
       parent[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(current);
+      parentPlace[static_cast<std::size_t>(n)] = here.back[k];
       h[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(estimate);
       // The target has just been reached from `current`. The rest of this
       // expansion cannot touch the path: every node on it before the target
@@ -72,6 +90,7 @@ inline bool PathFinder::expand(int current, int target) {
     } else if (newCost < costSoFar[n] + store[n].cost) {
       // The node keeps its place in the open list with its new f.
       parent[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(current);
+      parentPlace[static_cast<std::size_t>(n)] = here.back[k];
       if (costSoFar[n] != newCost) open.changeF(n, newCost + h[static_cast<std::size_t>(n)]);
       costSoFar[n] = newCost;
     }
@@ -90,6 +109,7 @@ bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeN
   mark[static_cast<std::size_t>(start)] = generation;
   g[static_cast<std::size_t>(start)] = 0;
   parent[static_cast<std::size_t>(start)] = NONE;
+  parentPlace[static_cast<std::size_t>(start)] = ROOT;
   open.clear();
   open.push(start, 0);
   int current = NONE;

@@ -38,8 +38,14 @@ class PathFinder {
     std::int16_t next[4] = {-1, -1, -1, -1};  // up, down, left, right, those that exist
     std::int16_t degree = 0;
     std::int16_t col = 0, row = 0;
-    std::int16_t unused = 0;
+    // visit[j]: the places in `next` to look at when the parent is next[j],
+    // which is always closed by then, so left out; visit[ROOT]: all of them.
+    std::int8_t visit[5][4] = {};
+    std::int8_t visits[5] = {};
+    // back[k]: the place of this node among the neighbours of next[k].
+    std::int8_t back[4] = {};
   };
+  static constexpr int ROOT = 4;
 
   void beginSearch();
   // Expands one node; true when it reached the target.
@@ -57,6 +63,7 @@ class PathFinder {
   std::vector<std::uint32_t> mark;
   std::vector<int> g;
   std::vector<std::int16_t> parent, h;
+  std::vector<std::int8_t> parentPlace;  // the parent's place among the node's neighbours, or ROOT
   std::uint32_t generation = 0;
   OpenQueue open;
 };
