@@ -17,6 +17,7 @@ void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore)
   count = static_cast<int>(nodes.size());
   assert(count <= std::numeric_limits<std::int16_t>::max() && "node indices must fit 16 bits");
   layout.assign(nodes.size(), Layout{});
+  steps.clear();
   for (const MazeNode* node : nodes) {
     assert(node == &store[node->index] && "nodes are stored in index order");
     Layout& at = layout[static_cast<std::size_t>(node->index)];
@@ -29,14 +30,15 @@ void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore)
   for (int n = 0; n < count; ++n) {
     Layout& at = layout[static_cast<std::size_t>(n)];
     for (int j = 0; j <= ROOT; ++j) {
+      if (j < ROOT && j >= at.degree) continue;
+      at.first[j] = static_cast<std::int16_t>(steps.size());
       for (int k = 0; k < at.degree; ++k) {
-        if (k != j) at.visit[j][at.visits[j]++] = static_cast<std::int8_t>(k);
-      }
-    }
-    for (int k = 0; k < at.degree; ++k) {
-      const Layout& other = layout[static_cast<std::size_t>(at.next[k])];
-      for (int j = 0; j < other.degree; ++j) {
-        if (other.next[j] == n) at.back[k] = static_cast<std::int8_t>(j);
+        if (k == j) continue;
+        const Layout& other = layout[static_cast<std::size_t>(at.next[k])];
+        int back = 0;
+        while (other.next[back] != n) ++back;
+        steps.push_back(Step{at.next[k], static_cast<std::int8_t>(back), 0, other.col, other.row});
+        ++at.visits[j];
       }
     }
   }
@@ -68,18 +70,18 @@ inline bool PathFinder::expand(int current, int target) {
   // Leaving a node pays its ghost-path cost on top of the step.
   const int newCost = costSoFar[current] + store[current].cost + STEP_COST;
   const int from = parentPlace[static_cast<std::size_t>(current)];
+  const Step* const look = steps.data() + here.first[from];
   for (int i = 0; i < here.visits[from]; ++i) {
-    const int k = here.visit[from][i];
-    const int n = here.next[k];
+    const Step& step = look[i];
+    const int n = step.node;
     const std::uint32_t m = marks[n];
     if (m == openMark + 1) continue;  // closed
     if (m != openMark) {
-      const Layout& at = layout[static_cast<std::size_t>(n)];
-      const int estimate = std::abs(at.col - goal.col) + std::abs(at.row - goal.row);
+      const int estimate = std::abs(step.col - goal.col) + std::abs(step.row - goal.row);
       marks[n] = openMark;
       costSoFar[n] = newCost;
       parent[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(current);
-      parentPlace[static_cast<std::size_t>(n)] = here.back[k];
+      parentPlace[static_cast<std::size_t>(n)] = step.back;
       h[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(estimate);
       // The target has just been reached from `current`. The rest of this
       // expansion cannot touch the path: every node on it before the target
@@ -90,7 +92,7 @@ inline bool PathFinder::expand(int current, int target) {
     } else if (newCost < costSoFar[n] + store[n].cost) {
       // The node keeps its place in the open list with its new f.
       parent[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(current);
-      parentPlace[static_cast<std::size_t>(n)] = here.back[k];
+      parentPlace[static_cast<std::size_t>(n)] = step.back;
       if (costSoFar[n] != newCost) open.changeF(n, newCost + h[static_cast<std::size_t>(n)]);
       costSoFar[n] = newCost;
     }

@@ -38,14 +38,22 @@ class PathFinder {
     std::int16_t next[4] = {-1, -1, -1, -1};  // up, down, left, right, those that exist
     std::int16_t degree = 0;
     std::int16_t col = 0, row = 0;
-    // visit[j]: the places in `next` to look at when the parent is next[j],
-    // which is always closed by then, so left out; visit[ROOT]: all of them.
-    std::int8_t visit[5][4] = {};
+    // steps[first[j], first[j] + visits[j]): the neighbours to look at when
+    // the parent is next[j], which is always closed by then, so left out;
+    // j = ROOT: all of them.
+    std::int16_t first[5] = {};
     std::int8_t visits[5] = {};
-    // back[k]: the place of this node among the neighbours of next[k].
-    std::int8_t back[4] = {};
   };
   static constexpr int ROOT = 4;
+  // A neighbour to look at, with what the search needs of it at hand: its
+  // cell, and the place of the node it is reached from among its own
+  // neighbours.
+  struct Step {
+    std::int16_t node;
+    std::int8_t back;
+    std::int8_t unused;
+    std::int16_t col, row;
+  };
 
   void beginSearch();
   // Expands one node; true when it reached the target.
@@ -55,6 +63,7 @@ class PathFinder {
   MazeNode* store = nullptr;
   int count = 0;
   std::vector<Layout> layout;
+  std::vector<Step> steps;
   // A node's working state in the search, one array per field so that the
   // test for a closed neighbour reads only the marks. A node is open in the
   // current search when its mark is `generation`, closed when it is
