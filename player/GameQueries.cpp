@@ -84,3 +84,17 @@ bool isWalkableCode(int code) {
       return false;
   }
 }
+
+bool isWalkableCell(int col, int row) {
+  if (col < 0 || col >= MAZE_COLS || row < 0 || row >= MAZE_ROWS) return false;
+  // A ghost that is not blue and the fruit both make a cell walkable; only a
+  // blue ghost can make a walkable maze cell unwalkable.
+  if (isWalkableCode(maze[gridIndex(col, row)])) {
+    bool blue = false;
+    for (const Ghost* ghost : {redGhost, greenGhost, orangeGhost, turquoiseGhost}) {
+      blue = blue || (ghost != nullptr && ghost->isBlue());
+    }
+    if (!blue) return true;
+  }
+  return isWalkableCode(cellCodeAt(col, row));
+}

@@ -48,3 +48,7 @@ int cellCodeAt(int col, int row);
 // Codes the player may walk on: the door, tunnel ends, food, empty
 // corridor, the fruit and cells under ghosts that are not blue.
 bool isWalkableCode(int code);
+
+// isWalkableCode(cellCodeAt(col, row)), without looking for the actors when
+// the answer cannot depend on them.
+bool isWalkableCell(int col, int row);

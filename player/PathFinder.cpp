@@ -47,6 +47,7 @@ void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore)
   g.assign(nodes.size(), 0);
   parent.assign(nodes.size(), NONE);
   h.assign(nodes.size(), 0);
+  trace.assign(nodes.size(), 0);
   open.reset(count);
   generation = 0;
 }
@@ -126,15 +127,15 @@ bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeN
   return true;
 }
 
-void PathFinder::tracePath(int target, bool withStart, std::vector<MazeNode*>& path) const {
-  // The start is the one node of the path without a parent.
-  int length = withStart ? 1 : 0;
-  for (int n = target; parent[static_cast<std::size_t>(n)] != NONE;
-       n = parent[static_cast<std::size_t>(n)]) {
-    ++length;
+void PathFinder::tracePath(int target, bool withStart, std::vector<MazeNode*>& path) {
+  // Collected from the target back; the start is the one node without a parent.
+  std::int16_t* const back = trace.data();
+  int length = 0;
+  int n = target;
+  for (; parent[static_cast<std::size_t>(n)] != NONE; n = parent[static_cast<std::size_t>(n)]) {
+    back[length++] = static_cast<std::int16_t>(n);
   }
+  if (withStart) back[length++] = static_cast<std::int16_t>(n);
   path.resize(static_cast<std::size_t>(length));
-  for (int n = target; length > 0; n = parent[static_cast<std::size_t>(n)]) {
-    path[static_cast<std::size_t>(--length)] = &store[n];
-  }
+  for (int i = 0; i < length; ++i) path[static_cast<std::size_t>(i)] = &store[back[length - 1 - i]];
 }

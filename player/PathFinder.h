@@ -58,7 +58,7 @@ class PathFinder {
   void beginSearch();
   // Expands one node; true when it reached the target.
   bool expand(int current, int target);
-  void tracePath(int target, bool withStart, std::vector<MazeNode*>& path) const;
+  void tracePath(int target, bool withStart, std::vector<MazeNode*>& path);
 
   MazeNode* store = nullptr;
   int count = 0;
@@ -72,6 +72,7 @@ class PathFinder {
   std::vector<std::uint32_t> mark;
   std::vector<int> g;
   std::vector<std::int16_t> parent, h;
+  std::vector<std::int16_t> trace;  // a path being traced, target first
   std::vector<std::int8_t> parentPlace;  // the parent's place among the node's neighbours, or ROOT
   std::uint32_t generation = 0;
   OpenQueue open;

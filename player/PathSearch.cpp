@@ -22,7 +22,7 @@ bool MyChomper::findOwnPath(int targetCol, int targetRow, Searcher searcher, int
   // A cell without a node and a cell that is not walkable both fail at once
   // and leave the lists alone; the node table is the cheaper question.
   const MazeNode* targetNode = nodeAtCell(targetCol, targetRow);
-  if (targetNode == nullptr || !isWalkableCode(cellCodeAt(targetCol, targetRow))) return false;
+  if (targetNode == nullptr || !isWalkableCell(targetCol, targetRow)) return false;
   const CellPos start = startCellOf(searcher);
   const MazeNode* startNode = nodeAtCell(start.getCol(), start.getRow());
   if (startNode == nullptr) return false;
