@@ -9,6 +9,9 @@ namespace {
 
 constexpr int STEP_COST = 10;
 constexpr int NONE = -1;
+// The cost so far of a closed node: far below any real cost, with room for
+// a node's own cost to be added without overflow.
+constexpr int CLOSED_COST = std::numeric_limits<int>::min() / 2;
 
 }  // namespace
 
@@ -53,13 +56,13 @@ void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore)
 }
 
 void PathFinder::beginSearch() {
-  // Each search has two marks of its own, so the marks of every earlier
+  // Each search has a mark of its own, so the marks of every earlier
   // search read as untouched. Only when the counter runs out are they wiped.
-  if (generation >= std::numeric_limits<std::uint32_t>::max() - 4) {
+  if (generation >= std::numeric_limits<std::uint32_t>::max() - 2) {
     std::fill(mark.begin(), mark.end(), 0u);
     generation = 0;
   }
-  generation += 2;
+  ++generation;
 }
 
 inline bool PathFinder::expand(int current, int target) {
@@ -76,7 +79,6 @@ inline bool PathFinder::expand(int current, int target) {
     const Step& step = look[i];
     const int n = step.node;
     const std::uint32_t m = marks[n];
-    if (m == openMark + 1) continue;  // closed
     if (m != openMark) {
       const int estimate = std::abs(step.col - goal.col) + std::abs(step.row - goal.row);
       marks[n] = openMark;
@@ -119,7 +121,9 @@ bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeN
   while (!open.empty()) {
     current = open.popFront();
     if (expand(current, target)) break;
-    mark[static_cast<std::size_t>(current)] = generation + 1;
+    // Closed: no new cost is ever below this one, so the node is never
+    // changed again (and its mark stays that of a node seen).
+    g[static_cast<std::size_t>(current)] = CLOSED_COST;
     current = NONE;
   }
   if (current == NONE) return false;

@@ -64,11 +64,10 @@ class PathFinder {
   int count = 0;
   std::vector<Layout> layout;
   std::vector<Step> steps;
-  // A node's working state in the search, one array per field so that the
-  // test for a closed neighbour reads only the marks. A node is open in the
-  // current search when its mark is `generation`, closed when it is
-  // `generation` + 1; any smaller mark means untouched, whatever the other
-  // fields hold.
+  // A node's working state in the search, one array per field. A node has
+  // been seen in the current search when its mark is `generation`, and is
+  // then closed when its g is CLOSED_COST, else open; any smaller mark means
+  // untouched, whatever the other fields hold.
   std::vector<std::uint32_t> mark;
   std::vector<int> g;
   std::vector<std::int16_t> parent, h;
