@@ -19,34 +19,57 @@ void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore)
   store = nodeStore;
   count = static_cast<int>(nodes.size());
   assert(count <= std::numeric_limits<std::int16_t>::max() && "node indices must fit 16 bits");
-  layout.assign(nodes.size(), Layout{});
-  steps.clear();
+  // Each node's neighbours in search order (up, down, left, right, those
+  // that exist) and cell.
+  std::vector<std::vector<int>> next(nodes.size());
+  std::vector<std::int16_t> col(nodes.size()), row(nodes.size());
   for (const MazeNode* node : nodes) {
     assert(node == &store[node->index] && "nodes are stored in index order");
-    Layout& at = layout[static_cast<std::size_t>(node->index)];
-    at.col = static_cast<std::int16_t>(node->cell.getCol());
-    at.row = static_cast<std::int16_t>(node->cell.getRow());
-    for (const MazeNode* next : node->neighbours) {
-      if (next != nullptr) at.next[at.degree++] = static_cast<std::int16_t>(next->index);
+    const std::size_t n = static_cast<std::size_t>(node->index);
+    col[n] = static_cast<std::int16_t>(node->cell.getCol());
+    row[n] = static_cast<std::int16_t>(node->cell.getRow());
+    for (const MazeNode* neighbour : node->neighbours) {
+      if (neighbour != nullptr) next[n].push_back(neighbour->index);
     }
   }
+  // The lists of each node: without its j-th neighbour for j < degree, then
+  // the whole list.
+  std::vector<int> firstList(nodes.size());
+  int total = 0;
+  for (std::size_t n = 0; n < nodes.size(); ++n) {
+    firstList[n] = total;
+    const int degree = static_cast<int>(next[n].size());
+    total += degree * (degree - 1) + degree;
+  }
+  assert(total * 8 < std::numeric_limits<Visit>::max() && "lists must fit a Visit");
+  auto listOf = [&](int n, int without) {
+    const int degree = static_cast<int>(next[static_cast<std::size_t>(n)].size());
+    const int first = firstList[static_cast<std::size_t>(n)] + without * (degree - 1);
+    return visitOf(first, without == degree ? degree : degree - 1);
+  };
+  steps.assign(static_cast<std::size_t>(total), Step{});
+  rootVisit.assign(nodes.size(), 0);
   for (int n = 0; n < count; ++n) {
-    Layout& at = layout[static_cast<std::size_t>(n)];
-    for (int j = 0; j <= ROOT; ++j) {
-      if (j < ROOT && j >= at.degree) continue;
-      at.first[j] = static_cast<std::int16_t>(steps.size());
-      for (int k = 0; k < at.degree; ++k) {
-        if (k == j) continue;
-        const Layout& other = layout[static_cast<std::size_t>(at.next[k])];
-        int back = 0;
-        while (other.next[back] != n) ++back;
-        steps.push_back(Step{at.next[k], static_cast<std::int8_t>(back), 0, other.col, other.row});
-        ++at.visits[j];
+    const std::vector<int>& around = next[static_cast<std::size_t>(n)];
+    const int degree = static_cast<int>(around.size());
+    rootVisit[static_cast<std::size_t>(n)] = listOf(n, degree);
+    for (int without = 0; without <= degree; ++without) {
+      int at = firstOf(listOf(n, without));
+      for (int k = 0; k < degree; ++k) {
+        if (k == without) continue;
+        const int to = around[static_cast<std::size_t>(k)];
+        const std::vector<int>& beyond = next[static_cast<std::size_t>(to)];
+        const int back = static_cast<int>(std::find(beyond.begin(), beyond.end(), n) - beyond.begin());
+        steps[static_cast<std::size_t>(at++)] =
+            Step{static_cast<std::int16_t>(to), col[static_cast<std::size_t>(to)],
+                 row[static_cast<std::size_t>(to)], 0, listOf(to, back)};
       }
     }
   }
+  cols = std::move(col);
+  rows = std::move(row);
   mark.assign(nodes.size(), 0);
-  parentPlace.assign(nodes.size(), ROOT);
+  visit.assign(nodes.size(), 0);
   g.assign(nodes.size(), 0);
   parent.assign(nodes.size(), NONE);
   h.assign(nodes.size(), 0);
@@ -68,23 +91,21 @@ void PathFinder::beginSearch() {
 inline bool PathFinder::expand(int current, int target) {
   std::uint32_t* const marks = mark.data();
   int* const costSoFar = g.data();
-  const Layout& here = layout[static_cast<std::size_t>(current)];
-  const Layout& goal = layout[static_cast<std::size_t>(target)];
   const std::uint32_t openMark = generation;
   // Leaving a node pays its ghost-path cost on top of the step.
   const int newCost = costSoFar[current] + store[current].cost + STEP_COST;
-  const int from = parentPlace[static_cast<std::size_t>(current)];
-  const Step* const look = steps.data() + here.first[from];
-  for (int i = 0; i < here.visits[from]; ++i) {
+  const Visit list = visit[static_cast<std::size_t>(current)];
+  const Step* const look = steps.data() + firstOf(list);
+  for (int i = 0; i < lengthOf(list); ++i) {
     const Step& step = look[i];
     const int n = step.node;
     const std::uint32_t m = marks[n];
     if (m != openMark) {
-      const int estimate = std::abs(step.col - goal.col) + std::abs(step.row - goal.row);
+      const int estimate = std::abs(step.col - goalCol) + std::abs(step.row - goalRow);
       marks[n] = openMark;
       costSoFar[n] = newCost;
       parent[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(current);
-      parentPlace[static_cast<std::size_t>(n)] = step.back;
+      visit[static_cast<std::size_t>(n)] = step.then;
       h[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(estimate);
       // The target has just been reached from `current`. The rest of this
       // expansion cannot touch the path: every node on it before the target
@@ -95,7 +116,7 @@ inline bool PathFinder::expand(int current, int target) {
     } else if (newCost < costSoFar[n] + store[n].cost) {
       // The node keeps its place in the open list with its new f.
       parent[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(current);
-      parentPlace[static_cast<std::size_t>(n)] = step.back;
+      visit[static_cast<std::size_t>(n)] = step.then;
       if (costSoFar[n] != newCost) open.changeF(n, newCost + h[static_cast<std::size_t>(n)]);
       costSoFar[n] = newCost;
     }
@@ -114,7 +135,9 @@ bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeN
   mark[static_cast<std::size_t>(start)] = generation;
   g[static_cast<std::size_t>(start)] = 0;
   parent[static_cast<std::size_t>(start)] = NONE;
-  parentPlace[static_cast<std::size_t>(start)] = ROOT;
+  visit[static_cast<std::size_t>(start)] = rootVisit[static_cast<std::size_t>(start)];
+  goalCol = cols[static_cast<std::size_t>(target)];
+  goalRow = rows[static_cast<std::size_t>(target)];
   open.clear();
   open.push(start, 0);
   int current = NONE;

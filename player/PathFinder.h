@@ -32,27 +32,21 @@ class PathFinder {
   bool search(int start, int target, bool withStart, std::vector<MazeNode*>& path);
 
  private:
-  // What the search needs of a node's place in the maze: its neighbours in
-  // search order, packed at the front, and its cell.
-  struct Layout {
-    std::int16_t next[4] = {-1, -1, -1, -1};  // up, down, left, right, those that exist
-    std::int16_t degree = 0;
-    std::int16_t col = 0, row = 0;
-    // steps[first[j], first[j] + visits[j]): the neighbours to look at when
-    // the parent is next[j], which is always closed by then, so left out;
-    // j = ROOT: all of them.
-    std::int16_t first[5] = {};
-    std::int8_t visits[5] = {};
-  };
-  static constexpr int ROOT = 4;
+  // The neighbours a node's expansion looks at: all of them for the start,
+  // else all but the parent, which is always closed by then. Each node has
+  // one such list per place its parent can take among its neighbours, a run
+  // of `steps`, named by a Visit: where the run begins and how long it is.
+  using Visit = std::int32_t;
+  static Visit visitOf(int first, int length) { return first * 8 + length; }
+  static int firstOf(Visit v) { return v / 8; }
+  static int lengthOf(Visit v) { return v % 8; }
   // A neighbour to look at, with what the search needs of it at hand: its
-  // cell, and the place of the node it is reached from among its own
-  // neighbours.
+  // cell, and the list it looks at when it is reached from here.
   struct Step {
     std::int16_t node;
-    std::int8_t back;
-    std::int8_t unused;
     std::int16_t col, row;
+    std::int16_t unused;
+    Visit then;
   };
 
   void beginSearch();
@@ -62,8 +56,10 @@ class PathFinder {
 
   MazeNode* store = nullptr;
   int count = 0;
-  std::vector<Layout> layout;
   std::vector<Step> steps;
+  std::vector<Visit> rootVisit;  // by node: the list a search's start looks at
+  std::vector<std::int16_t> cols, rows;  // by node: its cell
+  std::int16_t goalCol = 0, goalRow = 0;
   // A node's working state in the search, one array per field. A node has
   // been seen in the current search when its mark is `generation`, and is
   // then closed when its g is CLOSED_COST, else open; any smaller mark means
@@ -72,7 +68,7 @@ class PathFinder {
   std::vector<int> g;
   std::vector<std::int16_t> parent, h;
   std::vector<std::int16_t> trace;  // a path being traced, target first
-  std::vector<std::int8_t> parentPlace;  // the parent's place among the node's neighbours, or ROOT
+  std::vector<Visit> visit;  // the list a node looks at when expanded, set with its parent
   std::uint32_t generation = 0;
   OpenQueue open;
 };
