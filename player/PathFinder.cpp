@@ -68,11 +68,7 @@ void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore)
   }
   cols = std::move(col);
   rows = std::move(row);
-  mark.assign(nodes.size(), 0);
-  visit.assign(nodes.size(), 0);
-  g.assign(nodes.size(), 0);
-  parent.assign(nodes.size(), NONE);
-  h.assign(nodes.size(), 0);
+  state.assign(nodes.size(), State{});
   trace.assign(nodes.size(), 0);
   open.reset(count);
   generation = 0;
@@ -82,43 +78,42 @@ void PathFinder::beginSearch() {
   // Each search has a mark of its own, so the marks of every earlier
   // search read as untouched. Only when the counter runs out are they wiped.
   if (generation >= std::numeric_limits<std::uint32_t>::max() - 2) {
-    std::fill(mark.begin(), mark.end(), 0u);
+    for (State& s : state) s.mark = 0;
     generation = 0;
   }
   ++generation;
 }
 
 inline bool PathFinder::expand(int current, int target) {
-  std::uint32_t* const marks = mark.data();
-  int* const costSoFar = g.data();
+  State* const at = state.data();
   const std::uint32_t openMark = generation;
   // Leaving a node pays its ghost-path cost on top of the step.
-  const int newCost = costSoFar[current] + store[current].cost + STEP_COST;
-  const Visit list = visit[static_cast<std::size_t>(current)];
+  const int newCost = at[current].g + store[current].cost + STEP_COST;
+  const Visit list = at[current].visit;
   const Step* const look = steps.data() + firstOf(list);
   for (int i = 0; i < lengthOf(list); ++i) {
     const Step& step = look[i];
     const int n = step.node;
-    const std::uint32_t m = marks[n];
-    if (m != openMark) {
+    State& next = at[n];
+    if (next.mark != openMark) {
       const int estimate = std::abs(step.col - goalCol) + std::abs(step.row - goalRow);
-      marks[n] = openMark;
-      costSoFar[n] = newCost;
-      parent[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(current);
-      visit[static_cast<std::size_t>(n)] = step.then;
-      h[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(estimate);
+      next.mark = openMark;
+      next.g = newCost;
+      next.visit = step.then;
+      next.parent = static_cast<std::int16_t>(current);
+      next.h = static_cast<std::int16_t>(estimate);
       // The target has just been reached from `current`. The rest of this
       // expansion cannot touch the path: every node on it before the target
       // is closed, and closed nodes are never changed again. A node that is
       // already open has been seen before, so it is never the target here.
       if (n == target) return true;
       open.push(n, newCost + estimate);
-    } else if (newCost < costSoFar[n] + store[n].cost) {
+    } else if (newCost < next.g + store[n].cost) {
       // The node keeps its place in the open list with its new f.
-      parent[static_cast<std::size_t>(n)] = static_cast<std::int16_t>(current);
-      visit[static_cast<std::size_t>(n)] = step.then;
-      if (costSoFar[n] != newCost) open.changeF(n, newCost + h[static_cast<std::size_t>(n)]);
-      costSoFar[n] = newCost;
+      next.parent = static_cast<std::int16_t>(current);
+      next.visit = step.then;
+      if (next.g != newCost) open.changeF(n, newCost + next.h);
+      next.g = newCost;
     }
   }
   return false;
@@ -132,10 +127,8 @@ bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeN
   // to its own start can only exhaust the graph and fail.
   if (start == target) return false;
   beginSearch();
-  mark[static_cast<std::size_t>(start)] = generation;
-  g[static_cast<std::size_t>(start)] = 0;
-  parent[static_cast<std::size_t>(start)] = NONE;
-  visit[static_cast<std::size_t>(start)] = rootVisit[static_cast<std::size_t>(start)];
+  state[static_cast<std::size_t>(start)] =
+      State{generation, 0, rootVisit[static_cast<std::size_t>(start)], NONE, 0};
   goalCol = cols[static_cast<std::size_t>(target)];
   goalRow = rows[static_cast<std::size_t>(target)];
   open.clear();
@@ -146,7 +139,7 @@ bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeN
     if (expand(current, target)) break;
     // Closed: no new cost is ever below this one, so the node is never
     // changed again (and its mark stays that of a node seen).
-    g[static_cast<std::size_t>(current)] = CLOSED_COST;
+    state[static_cast<std::size_t>(current)].g = CLOSED_COST;
     current = NONE;
   }
   if (current == NONE) return false;
@@ -159,7 +152,7 @@ void PathFinder::tracePath(int target, bool withStart, std::vector<MazeNode*>& p
   std::int16_t* const back = trace.data();
   int length = 0;
   int n = target;
-  for (; parent[static_cast<std::size_t>(n)] != NONE; n = parent[static_cast<std::size_t>(n)]) {
+  for (; state[static_cast<std::size_t>(n)].parent != NONE; n = state[static_cast<std::size_t>(n)].parent) {
     back[length++] = static_cast<std::int16_t>(n);
   }
   if (withStart) back[length++] = static_cast<std::int16_t>(n);

@@ -60,15 +60,19 @@ class PathFinder {
   std::vector<Visit> rootVisit;  // by node: the list a search's start looks at
   std::vector<std::int16_t> cols, rows;  // by node: its cell
   std::int16_t goalCol = 0, goalRow = 0;
-  // A node's working state in the search, one array per field. A node has
-  // been seen in the current search when its mark is `generation`, and is
-  // then closed when its g is CLOSED_COST, else open; any smaller mark means
-  // untouched, whatever the other fields hold.
-  std::vector<std::uint32_t> mark;
-  std::vector<int> g;
-  std::vector<std::int16_t> parent, h;
+  // A node's working state in the search. A node has been seen in the
+  // current search when its mark is `generation`, and is then closed when
+  // its g is CLOSED_COST, else open; any smaller mark means untouched,
+  // whatever the other fields hold.
+  struct State {
+    std::uint32_t mark = 0;
+    int g = 0;                 // cost so far
+    Visit visit = 0;           // the neighbours its expansion looks at, set with its parent
+    std::int16_t parent = -1;  // -1 for the start
+    std::int16_t h = 0;        // estimate
+  };
+  std::vector<State> state;
   std::vector<std::int16_t> trace;  // a path being traced, target first
-  std::vector<Visit> visit;  // the list a node looks at when expanded, set with its parent
   std::uint32_t generation = 0;
   OpenQueue open;
 };
