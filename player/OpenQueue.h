@@ -6,11 +6,11 @@
 //
 // The list is a prefix, up to the last listed node whose f has changed, and
 // behind it a suffix in order of f: an insertion there keeps it so, and a
-// change moves the boundary back. A new node (f about 10 above the
-// smallest) usually belongs near the back. Whenever no node of the prefix
-// can have an f >= the new node's, the place is in the ordered suffix, where
-// the nodes with f >= the new one form the tail, so it is found from the
-// back; otherwise by the scan from the front. The list is a flat array of
+// change moves the boundary back. A new node goes before the first node of
+// the prefix whose f is >= its own; when there is none, its place is in the
+// ordered suffix, where the nodes with f >= the new one form the tail, so it
+// is found from the back, near which a new node (f about 10 above the
+// smallest) usually belongs. The list is a flat array of
 // small indices, front first, each with its f beside it; a node is listed at
 // most once between clears, so it never runs out.
 
@@ -37,11 +37,18 @@ class OpenQueue {
   void push(int node, int f) {
     std::int16_t* const at = list.data();
     int* const key = fOf.data();
-    int pos;
-    if (prefixEnd <= head || prefixMax < f) {
-      // The f of each entry sits beside it, so the scan from the back reads
-      // one array and moves each entry it passes in the same step.
-      const int stop = std::max(prefixEnd, head);
+    // The first node of the prefix with an f >= the new one's, if the
+    // prefix can hold one.
+    const int stop = std::max(prefixEnd, head);
+    int pos = stop;
+    if (prefixMax >= f) {
+      pos = head;
+      while (pos < stop && key[pos] < f) ++pos;
+    }
+    if (pos == stop) {
+      // None: the place is in the ordered suffix. The f of each entry sits
+      // beside it, so the scan from the back reads one array and moves each
+      // entry it passes in the same step.
       pos = tail;
       while (pos > stop && key[pos - 1] >= f) {
         at[pos] = at[pos - 1];
@@ -49,8 +56,6 @@ class OpenQueue {
         --pos;
       }
     } else {
-      pos = head;
-      while (pos < tail && key[pos] < f) ++pos;
       for (int i = tail; i > pos; --i) {
         at[i] = at[i - 1];
         key[i] = key[i - 1];
