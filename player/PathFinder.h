@@ -1,8 +1,10 @@
 #pragma once
 // The A* search over the player's graph, laid out for speed: nodes are small
-// indices, neighbours a flat table with the tunnel wrap resolved once, and
-// the search state lives in flat arrays that a generation counter resets, so
-// a search never clears anything.
+// indices; each node's neighbours, with the tunnel wrap resolved and the
+// parent (always closed) left out, are a list built once that the node is
+// handed with its parent, so an expansion follows one index to the cells it
+// needs; the search state is one small record per node that a generation
+// counter resets, so a search never clears anything.
 //
 // The rules are those of the player's search: a step costs 10 plus the
 // ghost-path cost of the node being left; the estimate is the Manhattan
