@@ -10,9 +10,9 @@
 // the prefix whose f is >= its own; when there is none, its place is in the
 // ordered suffix, where the nodes with f >= the new one form the tail, so it
 // is found from the back, near which a new node (f about 10 above the
-// smallest) usually belongs. The list is a flat array of
-// small indices, front first, each with its f beside it; a node is listed at
-// most once between clears, so it never runs out.
+// smallest) usually belongs. The list is a flat array of small indices,
+// front first, each with its f beside it; a node is listed at most once
+// between clears, so it never runs out.
 
 #include <algorithm>
 #include <cassert>
