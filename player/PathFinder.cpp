@@ -84,7 +84,7 @@ void PathFinder::beginSearch() {
   ++generation;
 }
 
-inline bool PathFinder::expand(int current, int target) {
+inline bool PathFinder::expand(int current, int target, int goalCol, int goalRow) {
   State* const at = state.data();
   const std::uint32_t openMark = generation;
   // Leaving a node pays its ghost-path cost on top of the step.
@@ -129,14 +129,14 @@ bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeN
   beginSearch();
   state[static_cast<std::size_t>(start)] =
       State{generation, 0, rootVisit[static_cast<std::size_t>(start)], NONE, 0};
-  goalCol = cols[static_cast<std::size_t>(target)];
-  goalRow = rows[static_cast<std::size_t>(target)];
+  const int goalCol = cols[static_cast<std::size_t>(target)];
+  const int goalRow = rows[static_cast<std::size_t>(target)];
   open.clear();
   open.push(start, 0);
   int current = NONE;
   while (!open.empty()) {
     current = open.popFront();
-    if (expand(current, target)) break;
+    if (expand(current, target, goalCol, goalRow)) break;
     // Closed: no new cost is ever below this one, so the node is never
     // changed again (and its mark stays that of a node seen).
     state[static_cast<std::size_t>(current)].g = CLOSED_COST;

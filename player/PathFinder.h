@@ -52,8 +52,9 @@ class PathFinder {
   };
 
   void beginSearch();
-  // Expands one node; true when it reached the target.
-  bool expand(int current, int target);
+  // Expands one node toward the target, whose cell is given; true when it
+  // reached the target.
+  bool expand(int current, int target, int goalCol, int goalRow);
   void tracePath(int target, bool withStart, std::vector<MazeNode*>& path);
 
   MazeNode* store = nullptr;
@@ -61,7 +62,6 @@ class PathFinder {
   std::vector<Step> steps;
   std::vector<Visit> rootVisit;  // by node: the list a search's start looks at
   std::vector<std::int16_t> cols, rows;  // by node: its cell
-  std::int16_t goalCol = 0, goalRow = 0;
   // A node's working state in the search. A node has been seen in the
   // current search when its mark is `generation`, and is then closed when
   // its g is CLOSED_COST, else open; any smaller mark means untouched,
