@@ -116,8 +116,10 @@ LocalWindow MyChomper::localWindow(CellPos chomperCell, int radius) const {
 }
 
 bool MyChomper::planRoute(CellPos chomperCell, int radius) {
+  beginRoutes();
   foodPhaseUsed = !planLocal(localWindow(chomperCell, radius));
   if (foodPhaseUsed) planFood();
+  endRoutes();
   return true;
 }
 
@@ -129,8 +131,8 @@ bool MyChomper::planLocal(const LocalWindow& area) {
   for (int col = area.firstCol; col < area.colLimit; ++col) {
     for (int row = area.firstRow; row < area.rowLimit; ++row) {
       double score = 0.0;
-      if (findPath(col, row, SEARCH_CHOMPER, 0, score) && score > best) {
-        plan = slots[SEARCH_CHOMPER].result;
+      if (tryRoute(col, row, score) && score > best) {
+        takeRoute();
         best = score;
         found = true;
       }
@@ -147,9 +149,8 @@ void MyChomper::planFood() {
   for (const MazeNode* node : nodes) {
     if (node->eaten || (node->code != CELL_DOT && node->code != CELL_POWERPILL)) continue;
     double score = 0.0;
-    if (findPath(node->cell.getCol(), node->cell.getRow(), SEARCH_CHOMPER, 0, score) &&
-        (first || score > best)) {
-      plan = slots[SEARCH_CHOMPER].result;
+    if (tryRoute(node->cell.getCol(), node->cell.getRow(), score) && (first || score > best)) {
+      takeRoute();
       best = score;
       first = false;
     }

@@ -15,6 +15,7 @@
 #include "maze/GameState.h"
 #include "player/MazeNode.h"
 #include "player/PathFinder.h"
+#include "player/RouteScore.h"
 #include "player/SearchStandIn.h"
 
 class Window;
@@ -135,6 +136,14 @@ class MyChomper : public Chomper {
   bool planLocal(const LocalWindow& area);
   void planFood();
 
+  // PathSearch.cpp: the planning's chomper routes. tryRoute is findPath for
+  // the chomper, with cut 0; takeRoute copies the route it has just found
+  // into the plan; endRoutes leaves the chomper's slot as findPath would.
+  void beginRoutes();
+  bool tryRoute(int targetCol, int targetRow, double& score);
+  void takeRoute();
+  void endRoutes();
+
   std::unique_ptr<Window> window;
   std::vector<MazeNode*> nodes;            // every node, top row first
   std::vector<MazeNode*> plan;             // next step first
@@ -154,6 +163,15 @@ class MyChomper : public Chomper {
 
   std::vector<MazeNode> nodeStore;         // the nodes themselves, never reallocated
   PathFinder finder;                       // the search, laid out once the graph exists
+  // The planning under way: its start, the last route found (the finder's),
+  // whether the last search found it, and whether the chomper's slot still
+  // has to take that search's outcome.
+  CellPos routeStartCell;
+  const MazeNode* routeStart = nullptr;
+  PathFinder::Route route{nullptr, nullptr};
+  bool routeFound = false;
+  bool slotFollowsRoute = false;
+  RouteScore routeScore;
   MsClock clock;
   SearchStandIn* standIn = nullptr;
 };

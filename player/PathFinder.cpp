@@ -41,7 +41,7 @@ void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore)
     const int degree = static_cast<int>(next[n].size());
     total += degree * (degree - 1) + degree;
   }
-  assert(total * 8 < std::numeric_limits<Visit>::max() && "lists must fit a Visit");
+  assert(total < (1 << 28) && "lists must fit a Visit");
   auto listOf = [&](int n, int without) {
     const int degree = static_cast<int>(next[static_cast<std::size_t>(n)].size());
     const int first = firstList[static_cast<std::size_t>(n)] + without * (degree - 1);
@@ -69,7 +69,7 @@ void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore)
   cols = std::move(col);
   rows = std::move(row);
   state.assign(nodes.size(), State{});
-  trace.assign(nodes.size(), 0);
+  trace.assign(nodes.size(), nullptr);
   open.reset(count);
   generation = 0;
 }
@@ -120,8 +120,15 @@ inline bool PathFinder::expand(int current, int target, int goalCol, int goalRow
 }
 
 bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeNode*>& path) {
-  assert(start >= 0 && start < count && target >= 0 && target < count && "node index out of range");
   path.clear();
+  if (!reach(start, target)) return false;
+  const Route found = route(target, withStart);
+  path.assign(found.first, found.last);
+  return true;
+}
+
+bool PathFinder::reach(int start, int target) {
+  assert(start >= 0 && start < count && target >= 0 && target < count && "node index out of range");
   // The start is closed by the first expansion, before any neighbour can be
   // checked against the target, and closed nodes are never checked: a search
   // to its own start can only exhaust the graph and fail.
@@ -133,29 +140,25 @@ bool PathFinder::search(int start, int target, bool withStart, std::vector<MazeN
   const int goalRow = rows[static_cast<std::size_t>(target)];
   open.clear();
   open.push(start, 0);
-  int current = NONE;
   while (!open.empty()) {
-    current = open.popFront();
-    if (expand(current, target, goalCol, goalRow)) break;
+    const int current = open.popFront();
+    if (expand(current, target, goalCol, goalRow)) return true;
     // Closed: no new cost is ever below this one, so the node is never
     // changed again (and its mark stays that of a node seen).
     state[static_cast<std::size_t>(current)].g = CLOSED_COST;
-    current = NONE;
   }
-  if (current == NONE) return false;
-  tracePath(target, withStart, path);
-  return true;
+  return false;
 }
 
-void PathFinder::tracePath(int target, bool withStart, std::vector<MazeNode*>& path) {
-  // Collected from the target back; the start is the one node without a parent.
-  std::int16_t* const back = trace.data();
-  int length = 0;
+PathFinder::Route PathFinder::route(int target, bool withStart) {
+  // Collected from the target back, filling the buffer from its end, so the
+  // path is in order where it ends; the start is the one node without a parent.
+  MazeNode** const end = trace.data() + trace.size();
+  MazeNode** front = end;
   int n = target;
   for (; state[static_cast<std::size_t>(n)].parent != NONE; n = state[static_cast<std::size_t>(n)].parent) {
-    back[length++] = static_cast<std::int16_t>(n);
+    *--front = &store[n];
   }
-  if (withStart) back[length++] = static_cast<std::int16_t>(n);
-  path.resize(static_cast<std::size_t>(length));
-  for (int i = 0; i < length; ++i) path[static_cast<std::size_t>(i)] = &store[back[length - 1 - i]];
+  if (withStart) *--front = &store[n];
+  return Route{front, end};
 }

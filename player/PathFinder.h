@@ -33,15 +33,27 @@ class PathFinder {
   // to the target. False leaves `path` empty.
   bool search(int start, int target, bool withStart, std::vector<MazeNode*>& path);
 
+  // The same search, leaving the path in the finder: true when the target
+  // was reached, and the path is then route(target, ...).
+  bool reach(int start, int target);
+  // The path of the search that has just reached `target`, from the start
+  // (left out unless `withStart`) to the target, [first, last). It is the
+  // finder's own and lasts until its next search.
+  struct Route {
+    MazeNode* const* first;
+    MazeNode* const* last;
+  };
+  Route route(int target, bool withStart);
+
  private:
   // The neighbours a node's expansion looks at: all of them for the start,
   // else all but the parent, which is always closed by then. Each node has
   // one such list per place its parent can take among its neighbours, a run
   // of `steps`, named by a Visit: where the run begins and how long it is.
-  using Visit = std::int32_t;
-  static Visit visitOf(int first, int length) { return first * 8 + length; }
-  static int firstOf(Visit v) { return v / 8; }
-  static int lengthOf(Visit v) { return v % 8; }
+  using Visit = std::uint32_t;
+  static Visit visitOf(int first, int length) { return static_cast<Visit>(first) << 3 | static_cast<Visit>(length); }
+  static int firstOf(Visit v) { return static_cast<int>(v >> 3); }
+  static int lengthOf(Visit v) { return static_cast<int>(v & 7); }
   // A neighbour to look at, with what the search needs of it at hand: its
   // cell, and the list it looks at when it is reached from here.
   struct Step {
@@ -55,7 +67,6 @@ class PathFinder {
   // Expands one node toward the target, whose cell is given; true when it
   // reached the target.
   bool expand(int current, int target, int goalCol, int goalRow);
-  void tracePath(int target, bool withStart, std::vector<MazeNode*>& path);
 
   MazeNode* store = nullptr;
   int count = 0;
@@ -74,7 +85,7 @@ class PathFinder {
     std::int16_t h = 0;        // estimate
   };
   std::vector<State> state;
-  std::vector<std::int16_t> trace;  // a path being traced, target first
+  std::vector<MazeNode*> trace;  // a path being traced, target last
   std::uint32_t generation = 0;
   OpenQueue open;
 };

@@ -8,14 +8,6 @@
 #include "player/GameQueries.h"
 #include "player/MyChomper.h"
 
-namespace {
-
-int manhattan(const CellPos& a, const CellPos& b) {
-  return std::abs(a.getCol() - b.getCol()) + std::abs(a.getRow() - b.getRow());
-}
-
-}  // namespace
-
 bool MyChomper::findOwnPath(int targetCol, int targetRow, Searcher searcher, int cut,
                             double& score) {
   assert(searcher >= SEARCH_CHOMPER && searcher <= SEARCH_TURQUOISE && "unknown searcher");
@@ -32,11 +24,59 @@ bool MyChomper::findOwnPath(int targetCol, int targetRow, Searcher searcher, int
   const bool withStart = searcher != SEARCH_CHOMPER;
   if (!finder.search(startNode->index, targetNode->index, withStart, result)) return false;
   if (cut != 0) cutPath(result, cut);
+  // Summed front to back in a local, not stored through the reference at
+  // every node. The start, in a ghost's path, adds nothing.
+  double sum = score;
   for (const MazeNode* node : result) {
-    const double d = 0.5 * manhattan(node->cell, start);
-    if (d != 0.0) score += (node->reward + node->bonus) / d;
+    if (node->cell != start) sum += RouteScore::shareFor(*node, start);
   }
+  score = sum;
   return true;
+}
+
+void MyChomper::beginRoutes() {
+  // Every route of a planning starts from the chomper's cell.
+  routeStartCell = startCellOf(SEARCH_CHOMPER);
+  routeStart = nodeAtCell(routeStartCell.getCol(), routeStartCell.getRow());
+  routeScore.begin(routeStartCell, nodes.size());
+  slotFollowsRoute = false;
+}
+
+bool MyChomper::tryRoute(int targetCol, int targetRow, double& score) {
+  if (standIn != nullptr) return findPath(targetCol, targetRow, SEARCH_CHOMPER, 0, score);
+  // findOwnPath for the chomper, with the start looked up once and the route
+  // left in the finder until it is taken.
+  const MazeNode* targetNode = nodeAtCell(targetCol, targetRow);
+  if (targetNode == nullptr || !isWalkableCell(targetCol, targetRow) || routeStart == nullptr) {
+    return false;
+  }
+  slotFollowsRoute = true;
+  routeFound = finder.reach(routeStart->index, targetNode->index);
+  if (!routeFound) return false;
+  route = finder.route(targetNode->index, false);
+  routeScore.add(route.first, route.last, score);
+  return true;
+}
+
+void MyChomper::takeRoute() {
+  if (standIn != nullptr) {
+    plan = slots[SEARCH_CHOMPER].result;
+  } else {
+    plan.assign(route.first, route.last);
+  }
+}
+
+void MyChomper::endRoutes() {
+  // The chomper's slot ends as findPath would have left it: with the last
+  // search's route, or empty when that search failed.
+  if (!slotFollowsRoute) return;
+  std::vector<MazeNode*>& result = slots[SEARCH_CHOMPER].result;
+  if (routeFound) {
+    result.assign(route.first, route.last);
+  } else {
+    result.clear();
+  }
+  slotFollowsRoute = false;
 }
 
 CellPos MyChomper::startCellOf(Searcher searcher) const {

@@ -132,7 +132,8 @@ TEST_F(MoveDecision, withNoFoodLeftTheOldPlanIsFollowedThenTheDirectionStays) {
   player->decide();
   EXPECT_EQ(player->getPlan().size(), 9u);  // one more step of the old plan
   EXPECT_EQ(player->getDirection(), DIR_LEFT);  // toward (7, 9)
-  while (!player->getPlan().empty()) player->decide();
+  for (int i = 0; i < 9 && !player->getPlan().empty(); ++i) player->decide();
+  EXPECT_TRUE(player->getPlan().empty());
   player->setDirection(DIR_DOWN);
   player->decide();
   EXPECT_FALSE(player->hasPlan());

@@ -51,12 +51,18 @@ struct SeededGames {
   }
   ~SeededGames() { game.player().setSearchStandIn(nullptr); }
 
-  // Every move of a game as the chomper's position and direction, then the score.
+  // Every move of a game as the chomper's position and direction, its plan
+  // and the route its slot holds, then the score.
   std::vector<int> play(unsigned seed, SearchStandIn* search) {
     game.player().setSearchStandIn(search);
     std::vector<int> moves;
     for (game.reset(seed); !game.ended(); game.step()) {
-      moves.insert(moves.end(), {game.player().getX(), game.player().getY(), game.player().getDirection()});
+      const MyChomper& p = game.player();
+      moves.insert(moves.end(), {p.getX(), p.getY(), p.getDirection(), -1});
+      for (const auto* list : {&p.getPlan(), &p.resultList(SEARCH_CHOMPER)}) {
+        for (const MazeNode* n : *list) moves.push_back(n->index);
+        moves.push_back(-1);
+      }
     }
     moves.push_back(game.player().getScore());
     return moves;
