@@ -139,15 +139,16 @@ bool PathFinder::reach(int start, int target) {
   const int goalCol = cols[static_cast<std::size_t>(target)];
   const int goalRow = rows[static_cast<std::size_t>(target)];
   open.clear();
-  open.push(start, 0);
-  while (!open.empty()) {
-    const int current = open.popFront();
+  // The start would be the open list's only node, and the first taken.
+  int current = start;
+  for (;;) {
     if (expand(current, target, goalCol, goalRow)) return true;
     // Closed: no new cost is ever below this one, so the node is never
     // changed again (and its mark stays that of a node seen).
     state[static_cast<std::size_t>(current)].g = CLOSED_COST;
+    if (open.empty()) return false;
+    current = open.popFront();
   }
-  return false;
 }
 
 PathFinder::Route PathFinder::route(int target, bool withStart) {
