@@ -15,6 +15,7 @@
 #include "maze/GameState.h"
 #include "player/MazeNode.h"
 #include "player/PathFinder.h"
+#include "player/PlainRoutes.h"
 #include "player/RouteScore.h"
 #include "player/SearchStandIn.h"
 
@@ -172,6 +173,7 @@ class MyChomper : public Chomper {
   bool routeFound = false;
   bool slotFollowsRoute = false;
   RouteScore routeScore;
+  PlainRoutes plainRoutes;                 // routes known without a search
   MsClock clock;
   SearchStandIn* standIn = nullptr;
 };

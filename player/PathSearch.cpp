@@ -39,21 +39,27 @@ void MyChomper::beginRoutes() {
   routeStartCell = startCellOf(SEARCH_CHOMPER);
   routeStart = nodeAtCell(routeStartCell.getCol(), routeStartCell.getRow());
   routeScore.begin(routeStartCell, nodes.size());
+  plainRoutes.begin(routeStart);
   slotFollowsRoute = false;
 }
 
 bool MyChomper::tryRoute(int targetCol, int targetRow, double& score) {
   if (standIn != nullptr) return findPath(targetCol, targetRow, SEARCH_CHOMPER, 0, score);
-  // findOwnPath for the chomper, with the start looked up once and the route
-  // left in the finder until it is taken.
+  // findOwnPath for the chomper, with the start looked up once, no search
+  // where the route is known without one (PlainRoutes), and the route left
+  // where it was found until it is taken.
   const MazeNode* targetNode = nodeAtCell(targetCol, targetRow);
   if (targetNode == nullptr || !isWalkableCell(targetCol, targetRow) || routeStart == nullptr) {
     return false;
   }
   slotFollowsRoute = true;
-  routeFound = finder.reach(routeStart->index, targetNode->index);
-  if (!routeFound) return false;
-  route = finder.route(targetNode->index, false);
+  if (plainRoutes.known(targetNode, route.first, route.last)) {
+    routeFound = true;
+  } else {
+    routeFound = finder.reach(routeStart->index, targetNode->index);
+    if (!routeFound) return false;
+    route = finder.route(targetNode->index, false);
+  }
   routeScore.add(route.first, route.last, score);
   return true;
 }

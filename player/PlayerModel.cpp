@@ -42,6 +42,7 @@ void MyChomper::buildGraph() {
   }
   linkNeighbours();
   finder.build(nodes, nodeStore.data());
+  plainRoutes.build(nodes);
   graphBuilt = true;
 }
 

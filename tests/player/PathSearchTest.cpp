@@ -1,6 +1,9 @@
 // The A* search: which path it finds, how it orders its work, how it fails,
 // how a ghost's path is cut and how a route is scored.
 
+#include <random>
+
+#include "OracleSearch.h"
 #include "PlayerFixture.h"
 
 using PathSearch = PlayerWithGraph;
@@ -94,4 +97,38 @@ TEST_F(PathSearch, costIsPaidWhenTheSearchLeavesACell) {
   double score = 0.0;
   ASSERT_TRUE(player->findPath(6, 5, SEARCH_CHOMPER, 0, score));
   EXPECT_EQ(player->resultList(SEARCH_CHOMPER).front()->cell, CellPos(10, 9));
+}
+
+TEST_F(PathSearch, routesKnownWithoutASearchAreTheSearchsOwnWhateverTheCostsAround) {
+  // Random starts with a few costly or cheap cells around them: every route
+  // known without a search is the one the reference search finds.
+  OracleSearch reference;
+  PlainRoutes plain;
+  plain.build(player->getNodes());
+  std::mt19937 random(7);
+  const std::vector<MazeNode*>& nodes = player->getNodes();
+  auto anyNode = [&] { return nodes[random() % nodes.size()]; };
+  int known = 0;
+  for (int trial = 0; trial < 150; ++trial) {
+    for (MazeNode* n : nodes) n->cost = 0;
+    const MazeNode* start = anyNode();
+    placeChomper(start->cell.getCol(), start->cell.getRow());
+    for (int i = static_cast<int>(random() % 4); i > 0; --i) {
+      anyNode()->cost = std::vector<int>{-60, 70, 150}[random() % 3];
+    }
+    plain.begin(start);
+    for (const MazeNode* target : nodes) {
+      MazeNode* const* first = nullptr;
+      MazeNode* const* last = nullptr;
+      if (!plain.known(target, first, last)) continue;
+      ++known;
+      double ignored = 0.0;
+      const CellPos cell = target->cell;
+      ASSERT_TRUE(reference.findPath(*player, cell.getCol(), cell.getRow(), SEARCH_CHOMPER, 0, ignored));
+      ASSERT_EQ(std::vector<MazeNode*>(first, last), player->resultList(SEARCH_CHOMPER))
+          << "from (" << start->cell.getCol() << ", " << start->cell.getRow() << ") to ("
+          << cell.getCol() << ", " << cell.getRow() << ")";
+    }
+  }
+  EXPECT_GT(known, 1000);
 }

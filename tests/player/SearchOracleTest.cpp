@@ -12,7 +12,8 @@ namespace {
 
 // The reference search making every search of a decision, with the player's
 // own search made alongside and compared; the first chomper search of a
-// decision also compares a search to every remaining piece of food.
+// decision also compares a search to every remaining piece of food, and the
+// routes known without a search to those of the reference, for every node.
 class CheckingSearch : public OracleSearch {
  public:
   bool findPath(MyChomper& player, int col, int row, Searcher searcher, int cut,
@@ -25,12 +26,31 @@ class CheckingSearch : public OracleSearch {
           compare(player, n->cell.getCol(), n->cell.getRow(), searcher, 0, ignored);
         }
       }
+      comparePlainRoutes(player);
     }
     return compare(player, col, row, searcher, cut, score);
   }
   bool foodChecked = false;
+  int plainRoutesKnown = 0;
 
  private:
+  void comparePlainRoutes(MyChomper& player) {
+    plain.build(player.getNodes());
+    const CellPos start = player.startCellOf(SEARCH_CHOMPER);
+    plain.begin(player.nodeAtCell(start.getCol(), start.getRow()));
+    for (const MazeNode* n : player.getNodes()) {
+      MazeNode* const* first = nullptr;
+      MazeNode* const* last = nullptr;
+      if (!isWalkableCell(n->cell.getCol(), n->cell.getRow()) || !plain.known(n, first, last)) continue;
+      ++plainRoutesKnown;
+      double ignored = 0.0;
+      EXPECT_TRUE(OracleSearch::findPath(player, n->cell.getCol(), n->cell.getRow(), SEARCH_CHOMPER, 0, ignored));
+      EXPECT_EQ(std::vector<MazeNode*>(first, last), player.resultList(SEARCH_CHOMPER))
+          << "target (" << n->cell.getCol() << ", " << n->cell.getRow() << ")";
+    }
+  }
+  PlainRoutes plain;
+
   bool compare(MyChomper& player, int col, int row, Searcher searcher, int cut, double& score) {
     double fastScore = score;
     const bool fast = player.findOwnPath(col, row, searcher, cut, fastScore);
@@ -92,6 +112,7 @@ TEST(SearchOracle, everySearchOfAWonGameMatchesTheReference) {
   EXPECT_GT(attack, 0);
   EXPECT_LT(attack, decisions);
   EXPECT_GT(foodPhase, 0);
+  EXPECT_GT(search.plainRoutesKnown, decisions);
 }
 
 TEST(SearchOracle, wholeSeededGamesMoveAlikeWithEitherSearch) {
