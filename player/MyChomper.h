@@ -164,7 +164,8 @@ class MyChomper : public Chomper {
 
   std::vector<MazeNode> nodeStore;         // the nodes themselves, never reallocated
   PathFinder finder;                       // the search, laid out once the graph exists
-  // The planning under way: its start, the last route found (the finder's),
+  // The planning under way: its start, the last route found (where it was
+  // found: in the finder or among the routes known without a search),
   // whether the last search found it, and whether the chomper's slot still
   // has to take that search's outcome.
   CellPos routeStartCell;

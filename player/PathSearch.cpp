@@ -1,9 +1,8 @@
 // The A* search shared by the ghost predictions and the chomper's route
-// evaluation, and the weights a ghost's predicted path puts on the cells.
+// evaluation, the planning's way to its routes (searched, or known without a
+// search), and the weights a ghost's predicted path puts on the cells.
 
 #include <cassert>
-#include <algorithm>
-#include <cstdlib>
 
 #include "player/GameQueries.h"
 #include "player/MyChomper.h"
