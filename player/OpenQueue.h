@@ -12,7 +12,11 @@
 // is found from the back, near which a new node (f about 10 above the
 // smallest) usually belongs. The list is a flat array of small indices,
 // front first, each with its f beside it; a node is listed at most once
-// between clears, so it never runs out.
+// in a search, so it never runs out.
+//
+// The queue is a small value over arrays its owner keeps (OpenQueue::Store),
+// made afresh for each search as a local, so that the compiler can keep its
+// counters in registers: nothing the search writes elsewhere can touch them.
 
 #include <algorithm>
 #include <cassert>
@@ -21,22 +25,23 @@
 
 class OpenQueue {
  public:
-  // Room for nodes 0..nodeCount-1.
-  void reset(int nodeCount) {
-    list.assign(static_cast<std::size_t>(nodeCount) + 1, 0);
-    fOf.assign(static_cast<std::size_t>(nodeCount) + 1, 0);
-    clear();
-  }
-  void clear() {
-    head = tail = prefixEnd = 0;
-    prefixMax = 0;
-  }
+  // The arrays of a queue for nodes 0..nodeCount-1.
+  struct Store {
+    void reset(int nodeCount) {
+      list.assign(static_cast<std::size_t>(nodeCount) + 1, 0);
+      fOf.assign(static_cast<std::size_t>(nodeCount) + 1, 0);
+    }
+    std::vector<std::int16_t> list;
+    std::vector<int> fOf;
+  };
+
+  // An empty queue over `store`, which must outlive it.
+  explicit OpenQueue(Store& store) : at(store.list.data()), key(store.fOf.data()) {}
+
   bool empty() const { return head == tail; }
 
   // Lists a node that is not listed.
   void push(int node, int f) {
-    std::int16_t* const at = list.data();
-    int* const key = fOf.data();
     // The first node of the prefix with an f >= the new one's, if the
     // prefix can hold one.
     const int stop = std::max(prefixEnd, head);
@@ -73,17 +78,17 @@ class OpenQueue {
   // Takes the first node; the list must not be empty.
   int popFront() {
     assert(!empty() && "taking a node from an empty open list");
-    return list[static_cast<std::size_t>(head++)];
+    return at[head++];
   }
 
   // A listed node's f changes; it keeps its place. The prefix grows to
   // take it in, and with it ordered nodes whose f is at most its old f.
   void changeF(int node, int f) {
     int i = head;
-    while (list[static_cast<std::size_t>(i)] != node) ++i;
+    while (at[i] != node) ++i;
     assert(i < tail && "changing the f of a node that is not listed");
-    const int old = fOf[static_cast<std::size_t>(i)];
-    fOf[static_cast<std::size_t>(i)] = f;
+    const int old = key[i];
+    key[i] = f;
     if (prefixEnd <= head) {
       prefixEnd = head;
       prefixMax = f;
@@ -93,9 +98,9 @@ class OpenQueue {
   }
 
  private:
-  std::vector<std::int16_t> list;  // list[head, tail), front first
-  std::vector<int> fOf;            // the current f of list[i]
+  std::int16_t* at;  // at[head, tail): the listed nodes, front first
+  int* key;          // key[i]: the current f of at[i]
   int head = 0, tail = 0;
-  int prefixEnd = 0;  // list[head, prefixEnd) is the prefix; empty when <= head
+  int prefixEnd = 0;  // at[head, prefixEnd) is the prefix; empty when <= head
   int prefixMax = 0;  // no f in the prefix is greater
 };

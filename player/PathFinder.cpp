@@ -70,7 +70,7 @@ void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore)
   rows = std::move(row);
   state.assign(nodes.size(), State{});
   trace.assign(nodes.size(), nullptr);
-  open.reset(count);
+  openStore.reset(count);
   generation = 0;
 }
 
@@ -84,20 +84,19 @@ void PathFinder::beginSearch() {
   ++generation;
 }
 
-inline bool PathFinder::expand(int current, int target, int goalCol, int goalRow) {
-  State* const at = state.data();
-  const std::uint32_t openMark = generation;
+inline bool PathFinder::expand(const Walk& walk, OpenQueue& open, int current) {
+  State* const at = walk.state;
   // Leaving a node pays its ghost-path cost on top of the step.
-  const int newCost = at[current].g + store[current].cost + STEP_COST;
+  const int newCost = at[current].g + walk.store[current].cost + STEP_COST;
   const Visit list = at[current].visit;
-  const Step* const look = steps.data() + firstOf(list);
+  const Step* const look = walk.steps + firstOf(list);
   for (int i = 0; i < lengthOf(list); ++i) {
     const Step& step = look[i];
     const int n = step.node;
     State& next = at[n];
-    if (next.mark != openMark) {
-      const int estimate = std::abs(step.col - goalCol) + std::abs(step.row - goalRow);
-      next.mark = openMark;
+    if (next.mark != walk.seen) {
+      const int estimate = std::abs(step.col - walk.goalCol) + std::abs(step.row - walk.goalRow);
+      next.mark = walk.seen;
       next.g = newCost;
       next.visit = step.then;
       next.parent = static_cast<std::int16_t>(current);
@@ -106,9 +105,9 @@ inline bool PathFinder::expand(int current, int target, int goalCol, int goalRow
       // expansion cannot touch the path: every node on it before the target
       // is closed, and closed nodes are never changed again. A node that is
       // already open has been seen before, so it is never the target here.
-      if (n == target) return true;
+      if (n == walk.target) return true;
       open.push(n, newCost + estimate);
-    } else if (newCost < next.g + store[n].cost) {
+    } else if (newCost < next.g + walk.store[n].cost) {
       // The node keeps its place in the open list with its new f.
       next.parent = static_cast<std::int16_t>(current);
       next.visit = step.then;
@@ -134,18 +133,18 @@ bool PathFinder::reach(int start, int target) {
   // to its own start can only exhaust the graph and fail.
   if (start == target) return false;
   beginSearch();
-  state[static_cast<std::size_t>(start)] =
-      State{generation, 0, rootVisit[static_cast<std::size_t>(start)], NONE, 0};
-  const int goalCol = cols[static_cast<std::size_t>(target)];
-  const int goalRow = rows[static_cast<std::size_t>(target)];
-  open.clear();
+  // What the search reads, in locals: nothing it writes can change them.
+  const Walk walk{state.data(), steps.data(), store, generation, target,
+                  cols[static_cast<std::size_t>(target)], rows[static_cast<std::size_t>(target)]};
+  walk.state[start] = State{walk.seen, 0, rootVisit[static_cast<std::size_t>(start)], NONE, 0};
+  OpenQueue open(openStore);
   // The start would be the open list's only node, and the first taken.
   int current = start;
   for (;;) {
-    if (expand(current, target, goalCol, goalRow)) return true;
+    if (expand(walk, open, current)) return true;
     // Closed: no new cost is ever below this one, so the node is never
     // changed again (and its mark stays that of a node seen).
-    state[static_cast<std::size_t>(current)].g = CLOSED_COST;
+    walk.state[current].g = CLOSED_COST;
     if (open.empty()) return false;
     current = open.popFront();
   }

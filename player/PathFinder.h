@@ -64,9 +64,10 @@ class PathFinder {
   };
 
   void beginSearch();
-  // Expands one node toward the target, whose cell is given; true when it
-  // reached the target.
-  bool expand(int current, int target, int goalCol, int goalRow);
+  // What one search reads as it goes.
+  struct Walk;
+  // Expands one node; true when it reached the target.
+  static bool expand(const Walk& walk, OpenQueue& open, int current);
 
   MazeNode* store = nullptr;
   int count = 0;
@@ -87,5 +88,14 @@ class PathFinder {
   std::vector<State> state;
   std::vector<MazeNode*> trace;  // a path being traced, target last
   std::uint32_t generation = 0;
-  OpenQueue open;
+  OpenQueue::Store openStore;
+};
+
+struct PathFinder::Walk {
+  State* state;
+  const Step* steps;
+  const MazeNode* store;
+  std::uint32_t seen;  // the mark of a node this search has seen
+  int target;
+  int goalCol, goalRow;
 };
