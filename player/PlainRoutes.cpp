@@ -73,7 +73,8 @@ bool PlainRoutes::known(const MazeNode* target, MazeNode* const*& first, MazeNod
   if (r.mark != generation || r.depth < 1 || r.depth > lastDepth || r.paths != 1) return false;
   MazeNode** const end = route.data() + route.size();
   MazeNode** front = end;
-  for (int n = target->index; n != -1 && reach[static_cast<std::size_t>(n)].parent != -1;
+  // The start is the one node reached without a parent.
+  for (int n = target->index; reach[static_cast<std::size_t>(n)].parent != -1;
        n = reach[static_cast<std::size_t>(n)].parent) {
     *--front = nodes[static_cast<std::size_t>(n)];
   }
