@@ -60,14 +60,18 @@ void PathFinder::build(const std::vector<MazeNode*>& nodes, MazeNode* nodeStore)
         const int to = around[static_cast<std::size_t>(k)];
         const std::vector<int>& beyond = next[static_cast<std::size_t>(to)];
         const int back = static_cast<int>(std::find(beyond.begin(), beyond.end(), n) - beyond.begin());
-        steps[static_cast<std::size_t>(at++)] =
-            Step{static_cast<std::int16_t>(to), col[static_cast<std::size_t>(to)],
-                 row[static_cast<std::size_t>(to)], 0, listOf(to, back)};
+        steps[static_cast<std::size_t>(at++)] = Step{to, listOf(to, back)};
       }
     }
   }
-  cols = std::move(col);
-  rows = std::move(row);
+  estimates.assign(static_cast<std::size_t>(count) * static_cast<std::size_t>(count), 0);
+  for (std::size_t t = 0; t < nodes.size(); ++t) {
+    for (std::size_t n = 0; n < nodes.size(); ++n) {
+      const int distance = std::abs(col[n] - col[t]) + std::abs(row[n] - row[t]);
+      assert(distance <= std::numeric_limits<std::uint8_t>::max() && "estimates must fit a byte");
+      estimates[t * nodes.size() + n] = static_cast<std::uint8_t>(distance);
+    }
+  }
   state.assign(nodes.size(), State{});
   trace.assign(nodes.size(), nullptr);
   openStore.reset(count);
@@ -95,7 +99,7 @@ inline bool PathFinder::expand(const Walk& walk, OpenQueue& open, int current) {
     const int n = step.node;
     State& next = at[n];
     if (next.mark != walk.seen) {
-      const int estimate = std::abs(step.col - walk.goalCol) + std::abs(step.row - walk.goalRow);
+      const int estimate = walk.estimate[n];
       next.mark = walk.seen;
       next.g = newCost;
       next.visit = step.then;
@@ -135,7 +139,7 @@ bool PathFinder::reach(int start, int target) {
   beginSearch();
   // What the search reads, in locals: nothing it writes can change them.
   const Walk walk{state.data(), steps.data(), store, generation, target,
-                  cols[static_cast<std::size_t>(target)], rows[static_cast<std::size_t>(target)]};
+                  estimates.data() + static_cast<std::size_t>(target) * static_cast<std::size_t>(count)};
   walk.state[start] = State{walk.seen, 0, rootVisit[static_cast<std::size_t>(start)], NONE, 0};
   OpenQueue open(openStore);
   // The start would be the open list's only node, and the first taken.

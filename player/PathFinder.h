@@ -54,12 +54,10 @@ class PathFinder {
   static Visit visitOf(int first, int length) { return static_cast<Visit>(first) << 3 | static_cast<Visit>(length); }
   static int firstOf(Visit v) { return static_cast<int>(v >> 3); }
   static int lengthOf(Visit v) { return static_cast<int>(v & 7); }
-  // A neighbour to look at, with what the search needs of it at hand: its
-  // cell, and the list it looks at when it is reached from here.
+  // A neighbour to look at, with the list it looks at when it is reached
+  // from here.
   struct Step {
-    std::int16_t node;
-    std::int16_t col, row;
-    std::int16_t unused;
+    std::int32_t node;
     Visit then;
   };
 
@@ -73,7 +71,10 @@ class PathFinder {
   int count = 0;
   std::vector<Step> steps;
   std::vector<Visit> rootVisit;  // by node: the list a search's start looks at
-  std::vector<std::int16_t> cols, rows;  // by node: its cell
+  // The estimate from node n to node t, at [t * count + n]: the Manhattan
+  // distance between their cells, a byte: the maze is far less than 256
+  // cells across.
+  std::vector<std::uint8_t> estimates;
   // A node's working state in the search. A node has been seen in the
   // current search when its mark is `generation`, and is then closed when
   // its g is CLOSED_COST, else open; any smaller mark means untouched,
@@ -97,5 +98,5 @@ struct PathFinder::Walk {
   const MazeNode* store;
   std::uint32_t seen;  // the mark of a node this search has seen
   int target;
-  int goalCol, goalRow;
+  const std::uint8_t* estimate;  // by node: its estimate to the target
 };
