@@ -103,6 +103,9 @@ void SimulatedGame::restore(const Position& p) {
   player->setPosition(p.chomperState.x, p.chomperState.y);
   player->setDirection(p.chomperState.direction);
   player->setScore(p.score);
+  // Every decision is timed as if its ghost predictions had never been made
+  // before; in real play some of them are looked up.
+  player->forgetKeptPredictions();
   const auto ghosts = GameEngine::ghostsInPlayOrder();
   for (int i = 0; i < 4; ++i) {
     const ActorState& s = p.ghostStates[i];

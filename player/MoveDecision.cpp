@@ -58,11 +58,21 @@ void MyChomper::predictGhosts(const CellPos& chomperCell, bool blue) {
                 {greenGhostExists(), SEARCH_GREEN},
                 {orangeGhostExists(), SEARCH_ORANGE},
                 {turquoiseGhostExists(), SEARCH_TURQUOISE}};
+  // No cell has a cost until a kept path puts them on (clearGhostWeights has
+  // just run), so the searches before that can be looked up.
+  bool costsClear = true;
   for (const auto& ghost : ghosts) {
     if (!ghost.present) continue;
-    double unused = 0.0;
-    findPath(chomperCell.getCol(), chomperCell.getRow(), ghost.searcher, ghostPathLength, unused);
+    const int col = chomperCell.getCol();
+    const int row = chomperCell.getRow();
+    if (costsClear && standIn == nullptr) {
+      findClearGhostPath(col, row, ghost.searcher, ghostPathLength);
+    } else {
+      double unused = 0.0;
+      findPath(col, row, ghost.searcher, ghostPathLength, unused);
+    }
     applyGhostWeights(ghost.searcher, blue);
+    costsClear = costsClear && slots[ghost.searcher].result.empty();
   }
 }
 

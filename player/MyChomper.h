@@ -13,6 +13,7 @@
 #include "actors/CellPos.h"
 #include "actors/Chomper.h"
 #include "maze/GameState.h"
+#include "player/ClearPaths.h"
 #include "player/MazeNode.h"
 #include "player/PathFinder.h"
 #include "player/PlainRoutes.h"
@@ -48,7 +49,8 @@ class MyChomper : public Chomper {
   void resetForNewGame();
   // Forgets everything an earlier game left in the player's memory: the model
   // goes back to the maze, the blue-period watch, the plan and the searches
-  // are cleared. A seeded game starts with it.
+  // are cleared. A seeded game starts with it. Ghost predictions kept from
+  // searches without costs stay: they are the same in every game.
   void startGame();
   // At a cell centre where someone else chooses the direction: brings the
   // model up to date as decide does (new game, blue-period watch, fruit, food
@@ -75,6 +77,9 @@ class MyChomper : public Chomper {
   void setSearchStandIn(SearchStandIn* search) { standIn = search; }
   // How many cells of a found path of `pathLength` cells a cut keeps.
   static int keptLength(int pathLength, int cut);
+  // Forgets the ghost predictions kept from earlier decisions: the next
+  // ones are searched again, with the same outcome.
+  void forgetKeptPredictions() { clearPaths.reset(static_cast<int>(nodes.size()), ghostPathLength); }
   // Writes bonus and cost on a ghost's kept path (ghost 1..4).
   void applyGhostWeights(int ghost, bool blue);
 
@@ -120,6 +125,13 @@ class MyChomper : public Chomper {
 
   // PathSearch.cpp
   float blueChaseLevel() const;
+  // The nodes a search from the searcher's cell to the target cell runs
+  // between; false, with nothing touched, where findPath fails at once.
+  bool searchEnds(int targetCol, int targetRow, Searcher searcher, const MazeNode*& startNode,
+                  const MazeNode*& targetNode) const;
+  // findOwnPath for a ghost while no cell has a cost, the score left out:
+  // looked up where the same search has been made before.
+  bool findClearGhostPath(int targetCol, int targetRow, Searcher searcher, int cut);
 
   // PlayerModel.cpp
   MazeNode* makeNode(int col, int row, int code);
@@ -175,6 +187,7 @@ class MyChomper : public Chomper {
   bool slotFollowsRoute = false;
   RouteScore routeScore;
   PlainRoutes plainRoutes;                 // routes known without a search
+  ClearPaths clearPaths;                   // ghost predictions made with no costs
   MsClock clock;
   SearchStandIn* standIn = nullptr;
 };

@@ -2,6 +2,7 @@
 // evaluation, the planning's way to its routes (searched, or known without a
 // search), and the weights a ghost's predicted path puts on the cells.
 
+#include <algorithm>
 #include <cassert>
 
 #include "player/GameQueries.h"
@@ -9,14 +10,10 @@
 
 bool MyChomper::findOwnPath(int targetCol, int targetRow, Searcher searcher, int cut,
                             double& score) {
-  assert(searcher >= SEARCH_CHOMPER && searcher <= SEARCH_TURQUOISE && "unknown searcher");
-  // A cell without a node and a cell that is not walkable both fail at once
-  // and leave the lists alone; the node table is the cheaper question.
-  const MazeNode* targetNode = nodeAtCell(targetCol, targetRow);
-  if (targetNode == nullptr || !isWalkableCell(targetCol, targetRow)) return false;
-  const CellPos start = startCellOf(searcher);
-  const MazeNode* startNode = nodeAtCell(start.getCol(), start.getRow());
-  if (startNode == nullptr) return false;
+  const MazeNode* startNode = nullptr;
+  const MazeNode* targetNode = nullptr;
+  if (!searchEnds(targetCol, targetRow, searcher, startNode, targetNode)) return false;
+  const CellPos start = startNode->cell;
 
   std::vector<MazeNode*>& result = slots[searcher].result;
   // The chomper's route leaves out its own cell.
@@ -31,6 +28,45 @@ bool MyChomper::findOwnPath(int targetCol, int targetRow, Searcher searcher, int
   }
   score = sum;
   return true;
+}
+
+bool MyChomper::searchEnds(int targetCol, int targetRow, Searcher searcher, const MazeNode*& startNode,
+                           const MazeNode*& targetNode) const {
+  assert(searcher >= SEARCH_CHOMPER && searcher <= SEARCH_TURQUOISE && "unknown searcher");
+  // A cell without a node and a cell that is not walkable both fail at once
+  // and leave the lists alone; the node table is the cheaper question.
+  targetNode = nodeAtCell(targetCol, targetRow);
+  if (targetNode == nullptr || !isWalkableCell(targetCol, targetRow)) return false;
+  const CellPos start = startCellOf(searcher);
+  startNode = nodeAtCell(start.getCol(), start.getRow());
+  return startNode != nullptr;
+}
+
+bool MyChomper::findClearGhostPath(int targetCol, int targetRow, Searcher searcher, int cut) {
+  assert(searcher != SEARCH_CHOMPER && "the chomper's searches are scored");
+  assert(std::all_of(nodes.begin(), nodes.end(), [](const MazeNode* n) { return n->cost == 0; }) &&
+         "only a search over a map without costs is kept");
+  const MazeNode* startNode = nullptr;
+  const MazeNode* targetNode = nullptr;
+  if (!searchEnds(targetCol, targetRow, searcher, startNode, targetNode)) return false;
+  std::vector<MazeNode*>& result = slots[searcher].result;
+  const std::int16_t* first = nullptr;
+  const std::int16_t* last = nullptr;
+  switch (clearPaths.find(startNode->index, targetNode->index, cut, first, last)) {
+    case ClearPaths::Kept::REACHED:
+      result.clear();
+      for (; first != last; ++first) result.push_back(&nodeStore[static_cast<std::size_t>(*first)]);
+      return true;
+    case ClearPaths::Kept::UNREACHED:
+      result.clear();
+      return false;
+    case ClearPaths::Kept::UNKNOWN:
+      break;
+  }
+  double unused = 0.0;
+  const bool reached = findOwnPath(targetCol, targetRow, searcher, cut, unused);
+  clearPaths.keep(startNode->index, targetNode->index, cut, reached, result);
+  return reached;
 }
 
 void MyChomper::beginRoutes() {

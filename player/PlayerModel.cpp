@@ -43,6 +43,7 @@ void MyChomper::buildGraph() {
   linkNeighbours();
   finder.build(nodes, nodeStore.data());
   plainRoutes.build(nodes);
+  forgetKeptPredictions();
   graphBuilt = true;
 }
 
