@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 
@@ -63,8 +64,9 @@ Bytes TargaFile(const TargaLayout& layout, const Bytes& pixelData) {
 }
 
 Bytes RepeatChunk(int count, const Bytes& pixel) {
-  Bytes chunk{static_cast<unsigned char>(0x80 | (count - 1))};
-  chunk.insert(chunk.end(), pixel.begin(), pixel.end());
+  Bytes chunk(1 + pixel.size());
+  chunk[0] = static_cast<unsigned char>(0x80 | (count - 1));
+  std::copy(pixel.begin(), pixel.end(), chunk.begin() + 1);
   return chunk;
 }
 
