@@ -1,7 +1,5 @@
 #include "player/ClearPaths.h"
 
-#include <cassert>
-
 void ClearPaths::reset(int nodeCount, int cut) {
   keptCut = cut;
   paths.clear();

@@ -129,6 +129,9 @@ class MyChomper : public Chomper {
   // between; false, with nothing touched, where findPath fails at once.
   bool searchEnds(int targetCol, int targetRow, Searcher searcher, const MazeNode*& startNode,
                   const MazeNode*& targetNode) const;
+  // findOwnPath's search between the two nodes, leaving the path, cut, in
+  // the searcher's slot (or the slot empty when it fails), unscored.
+  bool searchBetween(const MazeNode& startNode, const MazeNode& targetNode, Searcher searcher, int cut);
   // findOwnPath for a ghost while no cell has a cost, the score left out:
   // looked up where the same search has been made before.
   bool findClearGhostPath(int targetCol, int targetRow, Searcher searcher, int cut);

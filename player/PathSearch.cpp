@@ -12,18 +12,15 @@ bool MyChomper::findOwnPath(int targetCol, int targetRow, Searcher searcher, int
                             double& score) {
   const MazeNode* startNode = nullptr;
   const MazeNode* targetNode = nullptr;
-  if (!searchEnds(targetCol, targetRow, searcher, startNode, targetNode)) return false;
-  const CellPos start = startNode->cell;
-
-  std::vector<MazeNode*>& result = slots[searcher].result;
-  // The chomper's route leaves out its own cell.
-  const bool withStart = searcher != SEARCH_CHOMPER;
-  if (!finder.search(startNode->index, targetNode->index, withStart, result)) return false;
-  if (cut != 0) cutPath(result, cut);
+  if (!searchEnds(targetCol, targetRow, searcher, startNode, targetNode) ||
+      !searchBetween(*startNode, *targetNode, searcher, cut)) {
+    return false;
+  }
   // Summed front to back in a local, not stored through the reference at
   // every node. The start, in a ghost's path, adds nothing.
+  const CellPos start = startNode->cell;
   double sum = score;
-  for (const MazeNode* node : result) {
+  for (const MazeNode* node : slots[searcher].result) {
     if (node->cell != start) sum += RouteScore::shareFor(*node, start);
   }
   score = sum;
@@ -40,6 +37,16 @@ bool MyChomper::searchEnds(int targetCol, int targetRow, Searcher searcher, cons
   const CellPos start = startCellOf(searcher);
   startNode = nodeAtCell(start.getCol(), start.getRow());
   return startNode != nullptr;
+}
+
+bool MyChomper::searchBetween(const MazeNode& startNode, const MazeNode& targetNode, Searcher searcher,
+                              int cut) {
+  std::vector<MazeNode*>& result = slots[searcher].result;
+  // The chomper's route leaves out its own cell.
+  const bool withStart = searcher != SEARCH_CHOMPER;
+  if (!finder.search(startNode.index, targetNode.index, withStart, result)) return false;
+  if (cut != 0) cutPath(result, cut);
+  return true;
 }
 
 bool MyChomper::findClearGhostPath(int targetCol, int targetRow, Searcher searcher, int cut) {
@@ -63,8 +70,7 @@ bool MyChomper::findClearGhostPath(int targetCol, int targetRow, Searcher search
     case ClearPaths::Kept::UNKNOWN:
       break;
   }
-  double unused = 0.0;
-  const bool reached = findOwnPath(targetCol, targetRow, searcher, cut, unused);
+  const bool reached = searchBetween(*startNode, *targetNode, searcher, cut);
   clearPaths.keep(startNode->index, targetNode->index, cut, reached, result);
   return reached;
 }
