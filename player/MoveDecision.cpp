@@ -65,8 +65,8 @@ void MyChomper::predictGhosts(const CellPos& chomperCell, bool blue) {
     if (!ghost.present) continue;
     const int col = chomperCell.getCol();
     const int row = chomperCell.getRow();
-    if (costsClear && standIn == nullptr) {
-      findClearGhostPath(col, row, ghost.searcher, ghostPathLength);
+    if (standIn == nullptr) {
+      findOwnGhostPath(col, row, ghost.searcher, ghostPathLength, costsClear);
     } else {
       double unused = 0.0;
       findPath(col, row, ghost.searcher, ghostPathLength, unused);

@@ -132,9 +132,9 @@ class MyChomper : public Chomper {
   // findOwnPath's search between the two nodes, leaving the path, cut, in
   // the searcher's slot (or the slot empty when it fails), unscored.
   bool searchBetween(const MazeNode& startNode, const MazeNode& targetNode, Searcher searcher, int cut);
-  // findOwnPath for a ghost while no cell has a cost, the score left out:
-  // looked up where the same search has been made before.
-  bool findClearGhostPath(int targetCol, int targetRow, Searcher searcher, int cut);
+  // findOwnPath for a ghost, the score left out. While no cell has a cost
+  // (`costsClear`), looked up where the same search has been made before.
+  bool findOwnGhostPath(int targetCol, int targetRow, Searcher searcher, int cut, bool costsClear);
 
   // PlayerModel.cpp
   MazeNode* makeNode(int col, int row, int code);

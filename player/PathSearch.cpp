@@ -49,13 +49,15 @@ bool MyChomper::searchBetween(const MazeNode& startNode, const MazeNode& targetN
   return true;
 }
 
-bool MyChomper::findClearGhostPath(int targetCol, int targetRow, Searcher searcher, int cut) {
+bool MyChomper::findOwnGhostPath(int targetCol, int targetRow, Searcher searcher, int cut, bool costsClear) {
   assert(searcher != SEARCH_CHOMPER && "the chomper's searches are scored");
-  assert(std::all_of(nodes.begin(), nodes.end(), [](const MazeNode* n) { return n->cost == 0; }) &&
+  assert((!costsClear ||
+          std::all_of(nodes.begin(), nodes.end(), [](const MazeNode* n) { return n->cost == 0; })) &&
          "only a search over a map without costs is kept");
   const MazeNode* startNode = nullptr;
   const MazeNode* targetNode = nullptr;
   if (!searchEnds(targetCol, targetRow, searcher, startNode, targetNode)) return false;
+  if (!costsClear) return searchBetween(*startNode, *targetNode, searcher, cut);
   std::vector<MazeNode*>& result = slots[searcher].result;
   const std::int16_t* first = nullptr;
   const std::int16_t* last = nullptr;
