@@ -1,10 +1,12 @@
 // The A* search: which path it finds, how it orders its work, how it fails,
-// how a ghost's path is cut and how a route is scored.
+// how a ghost's path is cut and how a route is scored; and the ghost
+// predictions kept for searches made without costs.
 
 #include <random>
 
 #include "OracleSearch.h"
 #include "PlayerFixture.h"
+#include "player/ClearPaths.h"
 
 using PathSearch = PlayerWithGraph;
 
@@ -131,4 +133,24 @@ TEST_F(PathSearch, routesKnownWithoutASearchAreTheSearchsOwnWhateverTheCostsArou
     }
   }
   EXPECT_GT(known, 1000);
+}
+
+TEST(ClearPaths, keepsEachSearchsOutcomeForItsStartTargetAndCutUntilForgotten) {
+  std::vector<MazeNode> nodes(3);
+  for (int i = 0; i < 3; ++i) nodes[static_cast<std::size_t>(i)].index = i * 4;
+  ClearPaths kept;
+  kept.reset(12, 5);
+  const std::int16_t* first = nullptr;
+  const std::int16_t* last = nullptr;
+  EXPECT_EQ(kept.find(0, 8, 5, first, last), ClearPaths::Kept::UNKNOWN);
+  kept.keep(0, 8, 5, true, {&nodes[0], &nodes[1], &nodes[2]});
+  kept.keep(8, 0, 5, false, {});
+  ASSERT_EQ(kept.find(0, 8, 5, first, last), ClearPaths::Kept::REACHED);
+  EXPECT_EQ(std::vector<std::int16_t>(first, last), (std::vector<std::int16_t>{0, 4, 8}));
+  EXPECT_EQ(kept.find(8, 0, 5, first, last), ClearPaths::Kept::UNREACHED);
+  EXPECT_EQ(kept.find(0, 4, 5, first, last), ClearPaths::Kept::UNKNOWN) << "another target";
+  EXPECT_EQ(kept.find(0, 8, 4, first, last), ClearPaths::Kept::UNKNOWN) << "another cut";
+  kept.reset(12, 5);
+  EXPECT_EQ(kept.find(0, 8, 5, first, last), ClearPaths::Kept::UNKNOWN) << "forgotten";
+  EXPECT_EQ(kept.find(8, 0, 5, first, last), ClearPaths::Kept::UNKNOWN) << "forgotten";
 }
