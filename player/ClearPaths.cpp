@@ -14,11 +14,16 @@ void ClearPaths::reset(int nodeCount, int cut) {
   used.clear();
 }
 
+std::size_t ClearPaths::slotOf(int start, int target, int cut) const {
+  if (cut != keptCut || start < 0 || start >= count || target < 0 || target >= count) return NO_SLOT;
+  return static_cast<std::size_t>(start) * static_cast<std::size_t>(count) + static_cast<std::size_t>(target);
+}
+
 ClearPaths::Kept ClearPaths::find(int start, int target, int cut, const std::int16_t*& first,
                                   const std::int16_t*& last) const {
-  if (cut != keptCut || start < 0 || start >= count || target < 0 || target >= count) return Kept::UNKNOWN;
-  const std::int32_t at = where[static_cast<std::size_t>(start) * static_cast<std::size_t>(count) +
-                                static_cast<std::size_t>(target)];
+  const std::size_t slot = slotOf(start, target, cut);
+  if (slot == NO_SLOT) return Kept::UNKNOWN;
+  const std::int32_t at = where[slot];
   if (at == NOTHING) return Kept::UNKNOWN;
   if (at == NO_PATH) return Kept::UNREACHED;
   first = paths.data() + at + 1;
@@ -27,11 +32,10 @@ ClearPaths::Kept ClearPaths::find(int start, int target, int cut, const std::int
 }
 
 void ClearPaths::keep(int start, int target, int cut, bool reached, const std::vector<MazeNode*>& path) {
-  if (cut != keptCut || start < 0 || start >= count || target < 0 || target >= count) return;
-  const std::size_t entry =
-      static_cast<std::size_t>(start) * static_cast<std::size_t>(count) + static_cast<std::size_t>(target);
-  used.push_back(entry);
-  std::int32_t& at = where[entry];
+  const std::size_t slot = slotOf(start, target, cut);
+  if (slot == NO_SLOT) return;
+  used.push_back(slot);
+  std::int32_t& at = where[slot];
   if (!reached) {
     at = NO_PATH;
     return;

@@ -6,6 +6,7 @@
 // time, and a prediction that comes up again, in a later decision or a later
 // game, is looked up instead of searched.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -28,6 +29,9 @@ class ClearPaths {
  private:
   static constexpr std::int32_t NOTHING = -1;
   static constexpr std::int32_t NO_PATH = -2;
+  static constexpr std::size_t NO_SLOT = static_cast<std::size_t>(-1);
+  // The entry of `where` for a search, or NO_SLOT when it cannot be kept.
+  std::size_t slotOf(int start, int target, int cut) const;
   int count = 0;
   int keptCut = 0;
   // By start * count + target: NOTHING, NO_PATH, or where in `paths` the
