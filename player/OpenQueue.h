@@ -4,21 +4,23 @@
 // f is greater than or equal to its own (so among equal f the newest comes
 // out first), and a listed node whose f changes keeps its place.
 //
-// The list is a prefix, up to the last listed node whose f has changed, and
-// behind it a suffix in order of f: an insertion there keeps it so, and a
-// change moves the boundary back. A new node goes before the first node of
-// the prefix whose f is >= its own; when there is none, its place is in the
-// ordered suffix, where the nodes with f >= the new one form the tail, so it
-// is found from the back, near which a new node (f about 10 above the
-// smallest) usually belongs. The list is a flat array of small indices,
-// front first, each with its f beside it; a node is listed at most once
-// in a search, so it never runs out.
+// A new node put in by that rule never breaks the order of f around it: the
+// node before it has a smaller f, the node after it an f at least its own.
+// Only a change of f can (about one insertion in 80 comes with one), so the
+// list is a chain of runs, each in order of f, split where a changed node
+// went out of order with a neighbour. The first node whose f is >= a new
+// one's lies in the first run whose last (largest) f is >= it, and within
+// that run it is found from the back, moving each entry passed in the same
+// step: a new node (f about 10 above the smallest) usually belongs near the
+// back.
+// The list is a flat array of small indices, front first, each with its f
+// beside it; a node is listed at most once in a search, so it never runs
+// out.
 //
 // The queue is a small value over arrays its owner keeps (OpenQueue::Store),
 // made afresh for each search as a local, so that the compiler can keep its
 // counters in registers: nothing the search writes elsewhere can touch them.
 
-#include <algorithm>
 #include <cassert>
 #include <cstdint>
 #include <vector>
@@ -30,77 +32,99 @@ class OpenQueue {
     void reset(int nodeCount) {
       list.assign(static_cast<std::size_t>(nodeCount) + 1, 0);
       fOf.assign(static_cast<std::size_t>(nodeCount) + 1, 0);
+      // Every run but the first starts at a listed node other than the
+      // front; room for two more after they are packed to the front.
+      runs.assign(static_cast<std::size_t>(nodeCount) + 2, 0);
     }
     std::vector<std::int16_t> list;
     std::vector<int> fOf;
+    std::vector<int> runs;
   };
 
   // An empty queue over `store`, which must outlive it.
-  explicit OpenQueue(Store& store) : at(store.list.data()), key(store.fOf.data()) {}
+  explicit OpenQueue(Store& store)
+      : at(store.list.data()),
+        key(store.fOf.data()),
+        starts(store.runs.data()),
+        room(static_cast<int>(store.runs.size())) {}
 
   bool empty() const { return head == tail; }
 
   // Lists a node that is not listed.
   void push(int node, int f) {
-    // The first node of the prefix with an f >= the new one's, if the
-    // prefix can hold one.
-    const int stop = std::max(prefixEnd, head);
-    int pos = stop;
-    if (prefixMax >= f) {
-      pos = head;
-      while (pos < stop && key[pos] < f) ++pos;
-    }
-    if (pos == stop) {
-      // None: the place is in the ordered suffix. The f of each entry sits
-      // beside it, so the scan from the back reads one array and moves each
-      // entry it passes in the same step.
-      pos = tail;
-      while (pos > stop && key[pos - 1] >= f) {
-        at[pos] = at[pos - 1];
-        key[pos] = key[pos - 1];
-        --pos;
+    int from = head;
+    for (int r = firstRun; r < runCount; ++r) {
+      const int end = starts[r];
+      if (key[end - 1] >= f) {
+        // Its place is in this run: the runs behind it move back by one.
+        for (int i = tail; i > end; --i) {
+          at[i] = at[i - 1];
+          key[i] = key[i - 1];
+        }
+        for (int s = r; s < runCount; ++s) ++starts[s];
+        insertInRun(node, f, from, end);
+        return;
       }
-    } else {
-      for (int i = tail; i > pos; --i) {
-        at[i] = at[i - 1];
-        key[i] = key[i - 1];
-      }
+      from = end;
     }
-    at[pos] = static_cast<std::int16_t>(node);
-    key[pos] = f;
-    ++tail;
-    if (pos < prefixEnd) {
-      ++prefixEnd;
-      prefixMax = std::max(prefixMax, f);
-    }
+    insertInRun(node, f, from, tail);
   }
 
   // Takes the first node; the list must not be empty.
   int popFront() {
     assert(!empty() && "taking a node from an empty open list");
-    return at[head++];
+    const int node = at[head++];
+    // A run that has just lost its last node is no longer one.
+    if (firstRun < runCount && starts[firstRun] == head) ++firstRun;
+    return node;
   }
 
-  // A listed node's f changes; it keeps its place. The prefix grows to
-  // take it in, and with it ordered nodes whose f is at most its old f.
+  // A listed node's f changes; it keeps its place, and starts a run of its
+  // own, or the next one starts after it, where it is out of order.
   void changeF(int node, int f) {
     int i = head;
     while (at[i] != node) ++i;
     assert(i < tail && "changing the f of a node that is not listed");
-    const int old = key[i];
     key[i] = f;
-    if (prefixEnd <= head) {
-      prefixEnd = head;
-      prefixMax = f;
+    int r = firstRun;
+    while (r < runCount && starts[r] <= i) ++r;
+    const int from = r == firstRun ? head : starts[r - 1];
+    const int end = r < runCount ? starts[r] : tail;
+    const bool cutBefore = i > from && key[i - 1] > f;
+    const bool cutAfter = i + 1 < end && f > key[i + 1];
+    const int added = cutBefore + cutAfter;
+    if (added == 0) return;
+    if (runCount + added > room) {
+      // Pack the runs to the front of their array.
+      for (int s = firstRun; s < runCount; ++s) starts[s - firstRun] = starts[s];
+      r -= firstRun;
+      runCount -= firstRun;
+      firstRun = 0;
     }
-    prefixEnd = std::max(prefixEnd, i + 1);
-    prefixMax = std::max({prefixMax, old, f});
+    for (int s = runCount - 1; s >= r; --s) starts[s + added] = starts[s];
+    if (cutBefore) starts[r++] = i;
+    if (cutAfter) starts[r] = i + 1;
+    runCount += added;
   }
 
  private:
+  // Puts a node in the ordered run [from, end), whose entry at `end` is free.
+  void insertInRun(int node, int f, int from, int end) {
+    int pos = end;
+    while (pos > from && key[pos - 1] >= f) {
+      at[pos] = at[pos - 1];
+      key[pos] = key[pos - 1];
+      --pos;
+    }
+    at[pos] = static_cast<std::int16_t>(node);
+    key[pos] = f;
+    ++tail;
+  }
+
   std::int16_t* at;  // at[head, tail): the listed nodes, front first
   int* key;          // key[i]: the current f of at[i]
+  int* starts;       // starts[firstRun, runCount): where each run after the first begins, in order
+  int room;          // the size of starts
   int head = 0, tail = 0;
-  int prefixEnd = 0;  // at[head, prefixEnd) is the prefix; empty when <= head
-  int prefixMax = 0;  // no f in the prefix is greater
+  int firstRun = 0, runCount = 0;
 };
