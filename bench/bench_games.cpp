@@ -5,7 +5,9 @@
 //  - FullProgramOffscreen: the real application loop with both windows
 //    drawn through SDL's offscreen driver, so the difference is the drawing;
 //  - BatchRunJobs/J: the batch runner's worker processes (chompsim --jobs J)
-//    with the shipped data/config.txt, four ghosts: games per minute.
+//    with the shipped data/config.txt, four ghosts: games per minute;
+//  - BatchRunDefaults/1: the same on one worker with every setting at its
+//    built-in default.
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -99,10 +101,11 @@ double workersCpuSeconds() {
 }
 
 // Batches of 64 seeded games (seeds 1..64, as chompsim --games 64) played by
-// J worker processes with the shipped settings; the rate is over wall-clock time.
-void BatchRunJobs(benchmark::State& state) {
+// J worker processes with the settings of `configPath` ("" for the built-in
+// defaults); the rate is over wall-clock time.
+void runBatches(benchmark::State& state, const std::string& configPath) {
   BatchPlan plan;
-  plan.settings = {std::string(CHOMP_SOURCE_DIR) + "/data/config.txt", {}, 200000};
+  plan.settings = {configPath, {}, 200000};
   plan.sets = {GhostSet{}};
   for (unsigned seed = 1; seed <= 64; ++seed) plan.seeds.push_back(seed);
   plan.jobs = static_cast<int>(state.range(0));
@@ -120,7 +123,15 @@ void BatchRunJobs(benchmark::State& state) {
   // when other programs share the machine.
   state.counters["games_per_cpu_min"] = games * 60 / (workersCpuSeconds() - cpuBefore);
 }
+
+// With the shipped data/config.txt.
+void BatchRunJobs(benchmark::State& state) { runBatches(state, std::string(CHOMP_SOURCE_DIR) + "/data/config.txt"); }
 BENCHMARK(BatchRunJobs)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->MinTime(5.0)->UseRealTime();
+
+// With every setting at its built-in default, as chompsim runs where there is
+// no data/config.txt.
+void BatchRunDefaults(benchmark::State& state) { runBatches(state, ""); }
+BENCHMARK(BatchRunDefaults)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(5.0)->UseRealTime();
 
 // The game window of the real program, counting the idle calls that play a move.
 class CountingEngine : public GameEngine {
