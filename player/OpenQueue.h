@@ -32,9 +32,11 @@ class OpenQueue {
     void reset(int nodeCount) {
       list.assign(static_cast<std::size_t>(nodeCount) + 1, 0);
       fOf.assign(static_cast<std::size_t>(nodeCount) + 1, 0);
-      // Every run but the first starts at a listed node other than the
-      // front; room for two more after they are packed to the front.
-      runs.assign(static_cast<std::size_t>(nodeCount) + 2, 0);
+      // Each run start ever made in a search is either dropped, by the
+      // taking of the node before it (one at most per node taken), or
+      // still a distinct place among the listed nodes after the front: so
+      // there are never more than the nodes ever listed.
+      runs.assign(static_cast<std::size_t>(nodeCount) + 1, 0);
     }
     std::vector<std::int16_t> list;
     std::vector<int> fOf;
@@ -43,10 +45,7 @@ class OpenQueue {
 
   // An empty queue over `store`, which must outlive it.
   explicit OpenQueue(Store& store)
-      : at(store.list.data()),
-        key(store.fOf.data()),
-        starts(store.runs.data()),
-        room(static_cast<int>(store.runs.size())) {}
+      : at(store.list.data()), key(store.fOf.data()), starts(store.runs.data()) {}
 
   bool empty() const { return head == tail; }
 
@@ -94,13 +93,7 @@ class OpenQueue {
     const bool cutAfter = i + 1 < end && f > key[i + 1];
     const int added = cutBefore + cutAfter;
     if (added == 0) return;
-    if (runCount + added > room) {
-      // Pack the runs to the front of their array.
-      for (int s = firstRun; s < runCount; ++s) starts[s - firstRun] = starts[s];
-      r -= firstRun;
-      runCount -= firstRun;
-      firstRun = 0;
-    }
+    assert(runCount + added < tail && "more run starts than nodes ever listed");
     for (int s = runCount - 1; s >= r; --s) starts[s + added] = starts[s];
     if (cutBefore) starts[r++] = i;
     if (cutAfter) starts[r] = i + 1;
@@ -124,7 +117,6 @@ class OpenQueue {
   std::int16_t* at;  // at[head, tail): the listed nodes, front first
   int* key;          // key[i]: the current f of at[i]
   int* starts;       // starts[firstRun, runCount): where each run after the first begins, in order
-  int room;          // the size of starts
   int head = 0, tail = 0;
   int firstRun = 0, runCount = 0;
 };

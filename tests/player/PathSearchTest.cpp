@@ -2,11 +2,15 @@
 // how a ghost's path is cut and how a route is scored; and the ghost
 // predictions kept for searches made without costs.
 
+#include <algorithm>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "OracleSearch.h"
 #include "PlayerFixture.h"
 #include "player/ClearPaths.h"
+#include "player/OpenQueue.h"
 
 using PathSearch = PlayerWithGraph;
 
@@ -153,4 +157,36 @@ TEST(ClearPaths, keepsEachSearchsOutcomeForItsStartTargetAndCutUntilForgotten) {
   kept.reset(12, 5);
   EXPECT_EQ(kept.find(0, 8, 5, first, last), ClearPaths::Kept::UNKNOWN) << "forgotten";
   EXPECT_EQ(kept.find(8, 0, 5, first, last), ClearPaths::Kept::UNKNOWN) << "forgotten";
+}
+
+TEST(OpenQueue, takesNodesInTheOrderOfThePlainRuleThroughAnyRunOfChanges) {
+  // The plain rule on a plain list: a new node goes ahead of the first node,
+  // from the front, whose current f is >= its own; a changed node stays put.
+  // Few nodes and many changes, so runs are cut and dropped again and again.
+  constexpr int NODES = 12;
+  OpenQueue::Store store;
+  store.reset(NODES);
+  std::mt19937 random(7);
+  for (int search = 0; search < 3000; ++search) {
+    OpenQueue queue(store);
+    std::vector<std::pair<int, int>> plain;  // node, f; front first
+    int unlisted = 0;                        // nodes 0..unlisted-1 have been listed
+    while (unlisted < NODES || !plain.empty()) {
+      const int what = static_cast<int>(random() % 8);
+      const int f = static_cast<int>(random() % 9);
+      if (what < 2 && unlisted < NODES) {
+        auto place = std::find_if(plain.begin(), plain.end(), [f](const auto& e) { return e.second >= f; });
+        plain.insert(place, {unlisted, f});
+        queue.push(unlisted++, f);
+      } else if (what < 7 && !plain.empty()) {
+        auto& changed = plain[random() % plain.size()];
+        changed.second = f;
+        queue.changeF(changed.first, f);
+      } else if (!plain.empty()) {
+        ASSERT_EQ(queue.popFront(), plain.front().first) << "search " << search;
+        plain.erase(plain.begin());
+      }
+      ASSERT_EQ(queue.empty(), plain.empty());
+    }
+  }
 }
