@@ -82,7 +82,7 @@ class OpenQueue {
   // own, or the next one starts after it, where it is out of order.
   void changeF(int node, int f) {
     int i = head;
-    while (at[i] != node) ++i;
+    while (i < tail && at[i] != node) ++i;
     assert(i < tail && "changing the f of a node that is not listed");
     key[i] = f;
     int r = firstRun;
