@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "game/GhostSet.h"
+#include "game/HeadlessGame.h"
+#include "maze/GameState.h"
 #include "tests/support/Process.h"
 #include "tests/support/TempDir.h"
 
@@ -59,6 +62,49 @@ TEST_F(ChompsimTest, rowsDoNotDependOnWorkersOrShardsAndGame5EqualsItsSeedPlayed
   EXPECT_EQ(fifth[1], one[5]);
 }
 
+// The fields of a row.
+std::vector<std::string> fieldsOf(const std::string& row) {
+  std::vector<std::string> f(1);
+  for (char c : row) {
+    if (c == ',') f.emplace_back();
+    else f.back() += c;
+  }
+  return f;
+}
+
+// Shard K/N plays the games i with i mod N = K - 1; every column of a row is
+// the game's own outcome, played here with the same settings.
+TEST_F(ChompsimTest, eachShardPlaysItsOwnSeedsAndEachColumnHoldsTheGamesOutcome) {
+  const std::vector<std::vector<unsigned>> seedsOfShard = {{12}, {10, 13}, {11, 14}};
+  std::vector<std::vector<std::string>> rows;
+  for (int k = 1; k <= 3; ++k) {
+    rows.clear();
+    for (const std::string& row : table({"--seed", "10", "--games", "5", "--shard", std::to_string(k) + "/3",
+                                         "--ghosts", "red,turquoise", "--set", "n_moves_blue_ghosts=500"})) {
+      rows.push_back(fieldsOf(row));
+    }
+    ASSERT_EQ(rows.size(), seedsOfShard[k - 1].size() + 1) << k;
+    for (size_t i = 1; i < rows.size(); ++i) EXPECT_EQ(rows[i][0], std::to_string(seedsOfShard[k - 1][i - 1])) << k;
+  }
+  resetGameState();
+  GhostSet set;
+  ASSERT_TRUE(GhostSet::parse("red,turquoise", set));
+  std::vector<std::pair<std::string, int>> overrides = set.overrides();
+  overrides.push_back({"n_moves_blue_ghosts", 500});
+  HeadlessGame game;
+  ASSERT_TRUE(game.configure({{"", overrides}, 200000}));
+  const GameOutcome o = game.play(14);
+  const char* const caught[] = {"", "red", "green", "orange", "turquoise"};
+  const std::vector<std::string> want = {
+      "14", "1", "0", "0", "1", std::to_string(o.won), std::to_string(o.unended), std::to_string(o.score),
+      std::to_string(o.moves), std::to_string(o.dots), std::to_string(o.pills), std::to_string(o.fruits),
+      std::to_string(o.ghosts), caught[o.caughtBy], std::to_string(o.foodLeft)};
+  EXPECT_EQ(rows[2], want);
+  EXPECT_GT(o.pills, 0);
+  EXPECT_NE(o.dots, o.pills);
+  resetGameState();
+}
+
 TEST_F(ChompsimTest, badUsageIsOneLineAndStatus2BeforeAnyGame) {
   const std::vector<std::vector<std::string>> cases = {
       {"--bogus"}, {"--games", "0"}, {"--games", "-3"}, {"--set", "fps"}, {"--set", "fps=x"},
@@ -89,11 +135,7 @@ TEST_F(ChompsimTest, theReplayOfARowWritesItsResultsLine) {
   ASSERT_EQ(rows.size(), 2u);
   ASSERT_EQ(run({SCRIPTS + "replay", "3", "--set", "fps=1000", "--ghosts", "red,turquoise"}), 0) << output;
   // The row's won flag, ghosts in the results file's order and score.
-  std::vector<std::string> f;
-  for (size_t start = 0, end; start <= rows[1].size(); start = end + 1) {
-    end = std::min(rows[1].find(',', start), rows[1].size());
-    f.push_back(rows[1].substr(start, end - start));
-  }
+  const std::vector<std::string> f = fieldsOf(rows[1]);
   const std::string line = f[5] + " " + f[1] + " " + f[3] + " " + f[2] + " " + f[4] + " " + f[7];
   EXPECT_EQ(linesOf(output).back(), line) << output;
 }

@@ -56,16 +56,6 @@ TEST_F(HeadlessGameTest, steppingWithTheBuiltInChoicePlaysTheWholeGameMoveForMov
   EXPECT_EQ(unknown, "speed");
 }
 
-TEST_F(HeadlessGameTest, thePlayerAloneInTheMazeEatsEverythingInAFixedNumberOfMoves) {
-  HeadlessGame game;
-  ASSERT_TRUE(game.configure({"", {{"red_ghost", 0}, {"green_ghost", 0}, {"orange_ghost", 0}, {"turquoise_ghost", 0}},
-                              200000}));
-  const GameOutcome alone = game.play(1);
-  EXPECT_TRUE(alone.won);
-  EXPECT_EQ(alone.foodLeft, 0);
-  EXPECT_EQ(alone.moves, 4681);
-}
-
 GameOutcome outcome(bool won, bool unended, int score, long long moves) {
   GameOutcome o;
   o.won = won;
