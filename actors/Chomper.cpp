@@ -27,11 +27,11 @@ bool Chomper::update(int* grid) {
   if (openDirections(grid) != DIR_NONE && insideGrid(cell.getCol(), cell.getRow())) {
     int& code = grid[gridIndex(cell.getCol(), cell.getRow())];
     if (code == CELL_DOT) {
-      score += getDotValue();
+      score += gameSettings.dotValue;
       foodEaten();
       code = CELL_EMPTY;
     } else if (code == CELL_POWERPILL) {
-      score += getPowerpillValue();
+      score += gameSettings.powerpillValue;
       code = CELL_EMPTY;
       startBlueGhosts();
     }

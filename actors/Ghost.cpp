@@ -105,9 +105,9 @@ void startBlueGhosts() {
     if (g != nullptr) g->setBlue(true);
   }
   for (Ghost* g : ghosts) {
-    if (g != nullptr) g->setSlowDownFactor(powerpillSlowdownFactor);
+    if (g != nullptr) g->setSlowDownFactor(gameSettings.powerpillSlowdownFactor);
   }
   // A pill eaten while the ghosts are blue restarts the full period.
-  blueCountdown = nMovesBlueGhosts;
+  blueCountdown = gameSettings.nMovesBlueGhosts;
   foodEaten();
 }

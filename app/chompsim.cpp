@@ -18,9 +18,9 @@
 #include "app/ProgressBar.h"
 #include "app/SummaryTable.h"
 #include "game/BatchRun.h"
-#include "game/GameEngine.h"
 #include "game/CommandLine.h"
 #include "game/HeadlessGame.h"
+#include "maze/GameState.h"
 #include "game/OutcomeCsv.h"
 
 namespace {
@@ -96,8 +96,7 @@ bool readGhostSets(const CommandLine& options, const SimOptions& sim, std::vecto
   if (sets.empty()) {
     HeadlessGame game;
     game.configure({options.configSource(), 1});
-    const GameEngine& e = game.engine();
-    sets.push_back(GhostSet{e.redEnabled, e.greenEnabled, e.orangeEnabled, e.turquoiseEnabled});
+    sets.push_back(GhostSet::enabledIn(gameSettings));
   }
   return true;
 }

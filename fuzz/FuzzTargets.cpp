@@ -6,8 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "game/GameEngine.h"
-#include "maze/GameState.h"
+#include "game/SettingsReader.h"
 #include "gxbase/BmpReader.h"
 #include "gxbase/Image.h"
 #include "gxbase/TargaReader.h"
@@ -85,16 +84,16 @@ std::string writeNamed(const uint8_t* data, size_t size) {
 bool within(int value, int low, int high) { return value >= low && value <= high; }
 
 // Every setting either keeps its default or lies in its range.
-bool settingsInRange(const GameEngine& e) {
-  return e.runsLeft >= 1 && e.dataTimeoutMs >= 0 && e.fps >= 1 && within(e.framePeriodMs, 0, 1000) &&
-         (nMovesBlueGhosts == 25 || within(nMovesBlueGhosts, 100, 1000)) &&
-         (nMovesGhostAppears == 10 || within(nMovesGhostAppears, 50, 500)) &&
-         within(lengthAttackMode, 100, 10000) && within(lengthScatterMode, 100, 10000) &&
-         within(powerpillSlowdownFactor, 1, 5) && within(ghostValue, 10, 500) &&
-         within(powerpillValue, 10, 500) && within(dotValue, 1, 50) &&
-         within(e.nMovesFruitAppears, 50, 1000) && within(fruitValue, 10, 500) &&
-         within(e.redSlowdown, 1, 5) && within(e.greenSlowdown, 1, 5) && within(e.orangeSlowdown, 1, 5) &&
-         within(e.turquoiseSlowdown, 1, 5);
+bool settingsInRange(const GameSettings& s) {
+  bool slowdowns = true;
+  for (int factor : s.ghostSlowdown) slowdowns = slowdowns && within(factor, 1, 5);
+  return s.runs >= 1 && s.dataTimeoutMs >= 0 && s.fps >= 1 && s.framePeriodMs == 1000 / s.fps &&
+         (s.nMovesBlueGhosts == 25 || within(s.nMovesBlueGhosts, 100, 1000)) &&
+         (s.nMovesGhostAppears == 10 || within(s.nMovesGhostAppears, 50, 500)) &&
+         within(s.lengthAttackMode, 100, 10000) && within(s.lengthScatterMode, 100, 10000) &&
+         within(s.powerpillSlowdownFactor, 1, 5) && within(s.ghostValue, 10, 500) &&
+         within(s.powerpillValue, 10, 500) && within(s.dotValue, 1, 50) &&
+         within(s.nMovesFruitAppears, 50, 1000) && within(s.fruitValue, 10, 500) && slowdowns;
 }
 
 }  // namespace
@@ -121,12 +120,8 @@ bool loadImageInput(const uint8_t* data, size_t size) {
 }
 
 bool readConfigInput(const uint8_t* data, size_t size) {
-  // The game window record needs no display; only one is ever made.
-  static GameEngine engine;
   const std::string path = folder().write("config.txt", data, size);
-  engine.readConfig(path.c_str());
-  engine.resetGame();
-  return settingsInRange(engine);
+  return settingsInRange(SettingsReader::readFile(path.c_str()));
 }
 
 Target targetNamed(const std::string& name) {

@@ -22,7 +22,7 @@ bool readBmpInput(const uint8_t* data, size_t size);
 // Image::Load with all four readers; the first byte picks the name as for
 // the Targa target.
 bool loadImageInput(const uint8_t* data, size_t size);
-// GameEngine::readConfig on the input as a config file.
+// SettingsReader::readFile on the input as a config file.
 bool readConfigInput(const uint8_t* data, size_t size);
 
 // The entry point of a target by its name ("targa", "bmp", "image_load",

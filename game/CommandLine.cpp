@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "game/GameEngine.h"
+#include "game/SettingsReader.h"
 
 namespace {
 
@@ -83,12 +83,12 @@ bool CommandLine::readSettings(std::string* problem) {
     const std::string key = text.substr(0, equals);
     const std::string valueText = text.substr(equals + 1);
     int value = 0;
-    if (!GameEngine::isConfigKey(key)) {
+    if (!SettingsReader::isKey(key)) {
       *problem = "--set " + text + ": '" + key + "' is not a configuration key";
       return false;
     }
     // The file ignores negative values; here the user is told at once.
-    if (!GameEngine::parseConfigValue(valueText, &value) || value < 0) {
+    if (!SettingsReader::parseValue(valueText, &value) || value < 0) {
       *problem = "--set " + text + ": the value must be a non-negative integer";
       return false;
     }

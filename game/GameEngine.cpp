@@ -29,6 +29,5 @@ std::array<Ghost*, 4> GameEngine::ghostsInPlayOrder() {
 
 int GameEngine::configuredSlowdown(int playIndex) const {
   assert(playIndex >= 0 && playIndex < 4 && "play order has four places");
-  const int slowdowns[4] = {redSlowdown, greenSlowdown, orangeSlowdown, turquoiseSlowdown};
-  return slowdowns[playIndex];
+  return gameSettings.ghostSlowdown[playIndex];
 }

@@ -5,8 +5,8 @@
 //
 // Its code is split by concern: GameEngine.cpp (construction, ownership),
 // GameEngineRunDriver.cpp (creation, reset, keys, idle), GameEngineRules.cpp
-// (one move), GameEngineConfig.cpp (config file), GameEngineResults.cpp
-// (results file) and GameEngineDrawing.cpp (the picture).
+// (one move), GameEngineResults.cpp (results file) and GameEngineDrawing.cpp
+// (the picture). Its settings are the game state's gameSettings.
 
 #include <array>
 #include <cstdint>
@@ -57,18 +57,9 @@ class GameEngine : public gxbase::GLWindow {
   void resetGame();            // a new game on the start screen
   void countFood();            // foodLeft = dots and pills in the maze
 
-  // Configuration: every setting to its default, then the pairs of the file
-  // (missing file: defaults). The first form reads configSource's file, then
-  // applies its single settings in order.
+  // The settings of configSource into gameSettings (SettingsReader reads
+  // them); the run counter starts at its "runs".
   void readConfig();
-  void readConfig(const char* path);
-  void setConfigDefaults();
-  // Applies one non-negative value to the key it names; false for an unknown key.
-  bool applyConfigValue(const std::string& key, int value);
-  // Whether a key is one of the configuration's.
-  static bool isConfigKey(const std::string& key);
-  // A whole text read as the file reads a value; false when it is not one int.
-  static bool parseConfigValue(const std::string& text, int* value);
 
   // Rules of one move. gameTick is moveGhosts followed by moveChomper; the
   // headless driver stops between the two where the chomper decides.
@@ -112,32 +103,17 @@ class GameEngine : public gxbase::GLWindow {
   bool keyRight = false;
   bool keyDown = false;
   bool keyUp = false;
-  bool keyboardControl = false;   // true: arrow keys steer; false: the autonomous player
   bool startScreen = false;
   bool gameLost = false;
   bool startRequested = false;
-  bool redEnabled = false;
-  bool greenEnabled = false;
-  bool orangeEnabled = false;
-  bool turquoiseEnabled = false;
-  bool recordResults = false;
-  int redSlowdown = 0;
-  int greenSlowdown = 0;
-  int orangeSlowdown = 0;
-  int turquoiseSlowdown = 0;
-  int nMovesFruitAppears = 0;
   int fruitCountdown = 0;
-  int fps = 0;
-  int framePeriodMs = 0;
   int runsLeft = 0;        // 1: interactive; N + 1 for N unattended runs
-  int dataTimeoutMs = 0;
   int gamesFinished = 0;   // games of this program that reached game over
   int gameMoves = 0;       // moves of the game being played
   int gameStartMs = 0;     // frame-timer clock when it left its start screen
   int linesLost = 0;       // results lines that could not be appended
   bool startKeyWarned = false;  // told once that no start key can come
   FrameTimer frameTimer;
-  int seed = 0;               // "seed"; 0: time-seeded games, wall clock
   int gamesStarted = 0;       // games of this run that left the start screen
   bool seededGame = false;    // the current game was started by startSeededGame
   std::uint32_t moveClockMs = 0;  // the player's clock in a seeded game

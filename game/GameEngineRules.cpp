@@ -43,7 +43,7 @@ void GameEngine::steerChomper() {
   // Directions are chosen only on a cell centre with an open exit.
   const int mask = chomper->openDirections(maze);
   if (mask == 0) return;
-  if (keyboardControl) {
+  if (gameSettings.keyboardControl) {
     applyKeys(mask);
   } else {
     chomper->decide();
@@ -74,8 +74,8 @@ void GameEngine::updateFruit() {
   if (fruitShown) {
     if (chomper->getX() == FRUIT_X && chomper->getY() == FRUIT_Y) {
       fruitShown = false;
-      chomper->addScore(fruitValue);
-      fruitCountdown = nMovesFruitAppears;
+      chomper->addScore(gameSettings.fruitValue);
+      fruitCountdown = gameSettings.nMovesFruitAppears;
     }
   } else if (fruitCountdown > 0) {
     // Counts only while no fruit is shown; the move that shows it never eats it.
@@ -103,10 +103,10 @@ void GameEngine::checkMeetings() {
     if (ghost == nullptr || !ghost->isActive()) continue;
     if (ghostDistance(ghost) >= MEETING_DISTANCE) continue;
     if (ghost->isBlue()) {
-      chomper->addScore(ghostValue);
+      chomper->addScore(gameSettings.ghostValue);
       ghost->resetToHome();
       ghost->setActive(false);
-      ghost->setReleaseCountdown(nMovesGhostAppears);
+      ghost->setReleaseCountdown(gameSettings.nMovesGhostAppears);
     } else {
       gameLost = true;
     }
@@ -117,11 +117,11 @@ void GameEngine::updatePhases() {
   // A phase whose countdown starts at n >= 1 lasts n moves; one at 0 lasts one.
   if (Ghost::isScatterMode()) {
     if (--scatterCountdown <= 0) {
-      attackCountdown = lengthAttackMode;
+      attackCountdown = gameSettings.lengthAttackMode;
       Ghost::setAttackMode(true);
     }
   } else if (--attackCountdown <= 0) {
-    scatterCountdown = lengthScatterMode;
+    scatterCountdown = gameSettings.lengthScatterMode;
     Ghost::setScatterMode(true);
   }
 }

@@ -11,6 +11,7 @@
 #include "actors/RedGhost.h"
 #include "actors/TurquoiseGhost.h"
 #include "game/GameEngine.h"
+#include "game/SettingsReader.h"
 #include "maze/GameState.h"
 #include "maze/MazeView.h"
 #include "gxbase/Main.h"
@@ -46,11 +47,17 @@ void GameEngine::OnCreate() {
   loadFoodImages();
 }
 
+void GameEngine::readConfig() {
+  gameSettings = SettingsReader::read(configSource);
+  runsLeft = gameSettings.runs;
+}
+
 void GameEngine::createGhosts() {
-  if (redEnabled && redGhost == nullptr) redGhost = ownedGhosts[0] = new RedGhost();
-  if (greenEnabled && greenGhost == nullptr) greenGhost = ownedGhosts[1] = new GreenGhost();
-  if (orangeEnabled && orangeGhost == nullptr) orangeGhost = ownedGhosts[2] = new OrangeGhost();
-  if (turquoiseEnabled && turquoiseGhost == nullptr) {
+  const auto& enabled = gameSettings.ghostEnabled;
+  if (enabled[RED_PLACE] && redGhost == nullptr) redGhost = ownedGhosts[0] = new RedGhost();
+  if (enabled[GREEN_PLACE] && greenGhost == nullptr) greenGhost = ownedGhosts[1] = new GreenGhost();
+  if (enabled[ORANGE_PLACE] && orangeGhost == nullptr) orangeGhost = ownedGhosts[2] = new OrangeGhost();
+  if (enabled[TURQUOISE_PLACE] && turquoiseGhost == nullptr) {
     turquoiseGhost = ownedGhosts[3] = new TurquoiseGhost();
   }
 }
@@ -64,13 +71,12 @@ void GameEngine::loadFoodImages() {
 
 void GameEngine::resetGame() {
   scatterCountdown = FIRST_SCATTER_MOVES;
-  fruitCountdown = nMovesFruitAppears;
+  fruitCountdown = gameSettings.nMovesFruitAppears;
   fruitShown = false;
   Ghost::setScatterMode(true);
   startScreen = true;
   gameWon = false;
   gameLost = false;
-  framePeriodMs = fps > 0 ? 1000 / fps : 0;
   const std::array<Ghost*, 4> ghosts = ghostsInPlayOrder();
   for (int i = 0; i < 4; ++i) {
     if (ghosts[i] == nullptr) continue;
@@ -110,7 +116,7 @@ void GameEngine::OnIdle() {
   if (startScreen) {
     Redraw();
     leaveStartScreen();
-    frameTimer.waitFor(framePeriodMs);
+    frameTimer.waitFor(gameSettings.framePeriodMs);
   } else if (gameWon || gameLost) {
     finishGame();
   } else {
@@ -118,7 +124,7 @@ void GameEngine::OnIdle() {
     advanceMoveClock();
     ++gameMoves;
     Redraw();
-    frameTimer.waitFor(framePeriodMs);
+    frameTimer.waitFor(gameSettings.framePeriodMs);
   }
 }
 
@@ -140,13 +146,13 @@ void GameEngine::leaveStartScreen() {
 
 void GameEngine::finishGame() {
   Redraw();
-  if (recordResults) appendResults();
+  if (gameSettings.recordResults) appendResults();
   ++gamesFinished;
   if (runsLeft > 1) reportProgress();
   if (runsLeft == 1) {
     frameTimer.waitFor(INTERACTIVE_PAUSE_MS);
   } else {
-    frameTimer.waitFor(dataTimeoutMs);
+    frameTimer.waitFor(gameSettings.dataTimeoutMs);
     --runsLeft;
     // The last unattended run is over: closing the main window ends the
     // program, with a failure status when results were lost.

@@ -12,7 +12,7 @@
 void GameEngine::beginGame() {
   ++gamesStarted;
   // Unsigned, so the sum wraps instead of overflowing for seeds near the int maximum.
-  if (seed > 0) startSeededGame(static_cast<unsigned>(seed) + static_cast<unsigned>(gamesStarted - 1));
+  if (gameSettings.seed > 0) startSeededGame(static_cast<unsigned>(gameSettings.seed) + static_cast<unsigned>(gamesStarted - 1));
 }
 
 void GameEngine::startSeededGame(unsigned gameSeed) {
@@ -37,5 +37,5 @@ void GameEngine::startSeededGame(unsigned gameSeed) {
 }
 
 void GameEngine::advanceMoveClock() {
-  if (seededGame) moveClockMs += static_cast<std::uint32_t>(framePeriodMs);
+  if (seededGame) moveClockMs += static_cast<std::uint32_t>(gameSettings.framePeriodMs);
 }

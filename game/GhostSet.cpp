@@ -15,6 +15,11 @@ bool& flag(GhostSet& set, int index) {
 
 }  // namespace
 
+GhostSet GhostSet::enabledIn(const GameSettings& settings) {
+  const auto& on = settings.ghostEnabled;
+  return GhostSet{on[RED_PLACE], on[GREEN_PLACE], on[ORANGE_PLACE], on[TURQUOISE_PLACE]};
+}
+
 bool GhostSet::parse(const std::string& text, GhostSet& set) {
   if (text == "all" || text == "none") {
     const bool on = text == "all";

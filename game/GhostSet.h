@@ -8,12 +8,16 @@
 #include <utility>
 #include <vector>
 
+#include "maze/GameSettings.h"
+
 struct GhostSet {
   bool red = true;
   bool green = true;
   bool orange = true;
   bool turquoise = true;
 
+  // The ghosts these settings enable.
+  static GhostSet enabledIn(const GameSettings& settings);
   // Reads "all", "none" or a comma list; false (set unchanged) for anything else.
   static bool parse(const std::string& text, GhostSet& set);
   std::string name() const;

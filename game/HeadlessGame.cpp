@@ -9,6 +9,7 @@
 
 #include "actors/Ghost.h"
 #include "game/GameEngine.h"
+#include "game/SettingsReader.h"
 #include "maze/GameState.h"
 #include "player/MyChomper.h"
 
@@ -56,7 +57,7 @@ HeadlessGame::~HeadlessGame() {
   if (chomper == chomperPlayer.get()) setChomper(nullptr);
 }
 
-bool HeadlessGame::isSettingKey(const std::string& key) { return GameEngine::isConfigKey(key); }
+bool HeadlessGame::isSettingKey(const std::string& key) { return SettingsReader::isKey(key); }
 
 bool HeadlessGame::configure(const HeadlessSettings& wanted, std::string* unknownKey) {
   for (const auto& pair : wanted.config.settings) {
@@ -64,7 +65,7 @@ bool HeadlessGame::configure(const HeadlessSettings& wanted, std::string* unknow
     if (unknownKey != nullptr) *unknownKey = pair.first;
     return false;
   }
-  settings = wanted;
+  headless = wanted;
   // A new window, so that the ghosts are those of the new settings. The
   // player's move clock belongs to the window: until the next game starts it
   // stands still.
@@ -72,9 +73,9 @@ bool HeadlessGame::configure(const HeadlessSettings& wanted, std::string* unknow
   window.reset();
   setChomper(chomperPlayer.get());
   window = std::make_unique<GameEngine>();
-  window->configSource = settings.config;
+  window->configSource = headless.config;
   window->readConfig();
-  window->keyboardControl = false;
+  gameSettings.keyboardControl = false;
   window->createGhosts();
   window->resetGame();
   return true;
@@ -93,7 +94,7 @@ void HeadlessGame::reset(unsigned seed) {
 void HeadlessGame::resetNext() {
   startGame();
   window->beginGame();
-  if (window->seededGame) current.seed = static_cast<unsigned>(window->seed + window->gamesStarted - 1);
+  if (window->seededGame) current.seed = static_cast<unsigned>(gameSettings.seed + window->gamesStarted - 1);
 }
 
 void HeadlessGame::startGame() {
@@ -189,15 +190,15 @@ void HeadlessGame::noteMove(long long scoreBefore, int foodBefore, int codeEaten
   current.pills += pills;
   current.fruits += fruits;
   // What the score gained beyond the food and the fruit came from blue ghosts.
-  const long long rest = chomperPlayer->getScore() - scoreBefore - dots * dotValue -
-                         pills * powerpillValue - fruits * fruitValue;
-  if (rest > 0 && ghostValue > 0) current.ghosts += static_cast<int>(rest / ghostValue);
+  const long long rest = chomperPlayer->getScore() - scoreBefore - dots * gameSettings.dotValue -
+                         pills * gameSettings.powerpillValue - fruits * gameSettings.fruitValue;
+  if (rest > 0 && gameSettings.ghostValue > 0) current.ghosts += static_cast<int>(rest / gameSettings.ghostValue);
   current.score = chomperPlayer->getScore();
   current.foodLeft = foodLeft;
   current.won = gameWon;
   current.lost = window->gameLost && !gameWon;
   if (current.lost) current.caughtBy = ghostWhoCaught();
-  if (!current.won && !current.lost && current.moves >= settings.maxMoves) current.unended = true;
+  if (!current.won && !current.lost && current.moves >= headless.maxMoves) current.unended = true;
 }
 
 int HeadlessGame::ghostWhoCaught() const {

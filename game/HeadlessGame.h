@@ -97,7 +97,7 @@ class HeadlessGame {
 
   std::unique_ptr<DrivenChomper> chomperPlayer;
   std::unique_ptr<GameEngine> window;
-  HeadlessSettings settings;
+  HeadlessSettings headless;
   GameOutcome current;
   bool midMove = false;       // the ghosts have moved, the chomper not yet
 };

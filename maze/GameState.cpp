@@ -18,21 +18,9 @@ int attackCountdown = 0;
 int blueCountdown = 0;
 bool attackMode = false;
 
-int nMovesBlueGhosts = 0;
-int nMovesGhostAppears = 0;
-int lengthAttackMode = 0;
-int lengthScatterMode = 0;
-int powerpillSlowdownFactor = 0;
-int ghostValue = 0;
-int powerpillValue = 0;
-int dotValue = 0;
-int fruitValue = 0;
+GameSettings gameSettings;
 
 void setChomper(Chomper* c) { chomper = c; }
-
-int getPowerpillValue() { return powerpillValue; }
-
-int getDotValue() { return dotValue; }
 
 void foodEaten() {
   if (foodLeft == 1) gameWon = true;
@@ -43,18 +31,6 @@ int countFoodIn(const int* grid) {
   return static_cast<int>(std::count_if(grid, grid + MAZE_CELLS, [](int code) {
     return code == CELL_DOT || code == CELL_POWERPILL;
   }));
-}
-
-static void resetSettings() {
-  nMovesBlueGhosts = 0;
-  nMovesGhostAppears = 0;
-  lengthAttackMode = 0;
-  lengthScatterMode = 0;
-  powerpillSlowdownFactor = 0;
-  ghostValue = 0;
-  powerpillValue = 0;
-  dotValue = 0;
-  fruitValue = 0;
 }
 
 void resetGameState() {
@@ -71,5 +47,5 @@ void resetGameState() {
   attackCountdown = 0;
   blueCountdown = 0;
   attackMode = false;
-  resetSettings();
+  gameSettings = GameSettings{};
 }

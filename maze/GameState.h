@@ -4,6 +4,8 @@
 // Process-wide, one instance, shared by the game core, the actors and the
 // autonomous player.
 
+#include "maze/GameSettings.h"
+
 class Chomper;
 class Ghost;
 
@@ -52,20 +54,10 @@ extern int attackCountdown;
 extern int blueCountdown;
 extern bool attackMode;  // shared ghost mode: true attack, false scatter
 
-// Settings held as globals (0 until the config is read).
-extern int nMovesBlueGhosts;
-extern int nMovesGhostAppears;
-extern int lengthAttackMode;
-extern int lengthScatterMode;
-extern int powerpillSlowdownFactor;
-extern int ghostValue;
-extern int powerpillValue;
-extern int dotValue;
-extern int fruitValue;
+// The settings in force (the built-in defaults until a file is read).
+extern GameSettings gameSettings;
 
 void setChomper(Chomper* c);
-int getPowerpillValue();
-int getDotValue();
 // One piece of food eaten; eating the last one wins the game.
 void foodEaten();
 // Number of cells of a MAZE_CELLS grid holding a dot or a power pill.

@@ -97,7 +97,7 @@ py::tuple ChompEnv::reset(const py::object& seed) {
     game->reset(lastSeed);
   } else if (seedGiven) {
     game->reset(++lastSeed == 0 ? ++lastSeed : lastSeed);
-  } else if (game->engine().seed > 0) {
+  } else if (gameSettings.seed > 0) {
     game->resetNext();
   } else {
     game->reset(0);  // a seed from the time, reported in info so the game can be replayed

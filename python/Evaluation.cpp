@@ -6,7 +6,7 @@
 #include <climits>
 #include <sstream>
 
-#include "game/GameEngine.h"
+#include "maze/GameState.h"
 #include "game/GhostSet.h"
 #include "game/OutcomeCsv.h"
 #include "game/OutcomeSummary.h"
@@ -45,9 +45,9 @@ GameOutcome playOne(HeadlessGame& game, const py::object& policy, unsigned seed)
   return game.outcome();
 }
 
-py::dict rowOf(const GameOutcome& o, GameEngine& engine) {
+py::dict rowOf(const GameOutcome& o) {
   // The batch runner's own row, so that both always agree; numbers stay numbers.
-  const GhostSet ghosts{engine.redEnabled, engine.greenEnabled, engine.orangeEnabled, engine.turquoiseEnabled};
+  const GhostSet ghosts = GhostSet::enabledIn(gameSettings);
   const std::vector<std::string> values = commaSeparated(OutcomeCsv::format({ghosts, o}));
   py::dict row;
   for (size_t i = 0; i < CSV_FIELDS.size(); ++i) {
@@ -124,7 +124,7 @@ py::dict evaluate(ChompEnv& env, const py::object& policy, long long games, long
     // Lets Ctrl-C stop a long series between games.
     if (PyErr_CheckSignals() != 0) throw py::error_already_set();
     outcomes.push_back(playOne(game, policy, static_cast<unsigned>(seed + i)));
-    rows.append(rowOf(outcomes.back(), game.engine()));
+    rows.append(rowOf(outcomes.back()));
   }
   return summaryOf(outcomes, rows);
 }

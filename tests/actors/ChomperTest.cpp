@@ -8,10 +8,10 @@ class ChomperTest : public ActorTest {
  protected:
   void SetUp() override {
     ActorTest::SetUp();
-    dotValue = 10;
-    powerpillValue = 50;
-    powerpillSlowdownFactor = 3;
-    nMovesBlueGhosts = 200;
+    gameSettings.dotValue = 10;
+    gameSettings.powerpillValue = 50;
+    gameSettings.powerpillSlowdownFactor = 3;
+    gameSettings.nMovesBlueGhosts = 200;
   }
 };
 

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "game/GameEngine.h"
+#include "game/SettingsReader.h"
+#include "maze/GameState.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/TempDir.h"
 
@@ -19,18 +21,15 @@ class ConfigTest : public GameFixture {
   // Every destination of a setting, the frame period last.
   std::vector<int> read(const std::string& text) {
     writeFile("config.txt", text);
-    engine.readConfig("config.txt");
-    return settings();
+    return fields(SettingsReader::readFile("config.txt"));
   }
-  std::vector<int> settings() {
-    const GameEngine& e = engine;
-    engine.resetGame();
-    return {e.runsLeft,          e.dataTimeoutMs,         e.recordResults,       e.keyboardControl,
-            nMovesBlueGhosts,    nMovesGhostAppears,      e.redEnabled,          e.greenEnabled,
-            e.orangeEnabled,     e.turquoiseEnabled,      lengthAttackMode,      lengthScatterMode,
-            powerpillSlowdownFactor, ghostValue,          powerpillValue,        dotValue,
-            e.nMovesFruitAppears, fruitValue,             e.fps,                 e.redSlowdown,
-            e.greenSlowdown,     e.orangeSlowdown,        e.turquoiseSlowdown,   e.framePeriodMs};
+  static std::vector<int> fields(const GameSettings& s) {
+    const auto& on = s.ghostEnabled;
+    const auto& slow = s.ghostSlowdown;
+    return {s.runs,  s.dataTimeoutMs, s.recordResults, s.keyboardControl, s.nMovesBlueGhosts, s.nMovesGhostAppears,
+            on[0],   on[1],   on[2],  on[3],  s.lengthAttackMode,  s.lengthScatterMode,  s.powerpillSlowdownFactor,
+            s.ghostValue, s.powerpillValue, s.dotValue, s.nMovesFruitAppears, s.fruitValue, s.fps,
+            slow[0], slow[1], slow[2], slow[3], s.framePeriodMs};
   }
 
   TempDir dir;
@@ -45,18 +44,16 @@ const std::vector<int> DEFAULTS = {1,    0,   false, true, 25, 10,  true, true, 
                                    2,    250, 100,   10,   100, 100, 5,   1,    1,    1,    1,    200};
 
 TEST_F(ConfigTest, missingEmptyAndUnreadableFilesLeaveEveryDefault) {
-  engine.readConfig("no-such-folder/config.txt");
-  EXPECT_EQ(settings(), DEFAULTS);
+  EXPECT_EQ(fields(SettingsReader::readFile("no-such-folder/config.txt")), DEFAULTS);
   read("fps 30\n");
   EXPECT_EQ(read(""), DEFAULTS);  // reading again starts from the defaults
   ASSERT_EQ(mkfifo("pipe", 0600), 0);
-  engine.readConfig("pipe");  // would block for ever if it opened the pipe
-  EXPECT_EQ(settings(), DEFAULTS);
+  EXPECT_EQ(fields(SettingsReader::readFile("pipe")), DEFAULTS);  // would block for ever if it opened the pipe
   EXPECT_FALSE(engine.appendResults("pipe"));  // no reader: the line is lost, nothing waits
   std::filesystem::create_directory("data");
   writeFile("data/config.txt", "fps 40\n");
   engine.readConfig();  // the default path
-  EXPECT_EQ(engine.fps, 40);
+  EXPECT_EQ(gameSettings.fps, 40);
 }
 
 TEST_F(ConfigTest, filesThatCannotBeReadLeaveTheDefaultsAndSayWhy) {
@@ -68,9 +65,9 @@ TEST_F(ConfigTest, filesThatCannotBeReadLeaveTheDefaultsAndSayWhy) {
       {"missing", ""}};
   for (const auto& c : cases) {
     testing::internal::CaptureStderr();
-    engine.readConfig(c.path);
+    const std::vector<int> got = fields(SettingsReader::readFile(c.path));
     EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message);
-    EXPECT_EQ(settings(), DEFAULTS) << c.path;
+    EXPECT_EQ(got, DEFAULTS) << c.path;
   }
 }
 
@@ -94,9 +91,9 @@ TEST_F(ConfigTest, singleSettingsApplyAfterTheFileWithItsLimits) {
   writeFile("other.txt", "fps 40\nruns 4\n");
   engine.configSource = ConfigSource{"other.txt", {{"runs", 0}, {"n_moves_blue_ghosts", 25}, {"runs", 2}}};
   engine.readConfig();
-  EXPECT_EQ(engine.fps, 40);
+  EXPECT_EQ(gameSettings.fps, 40);
   EXPECT_EQ(engine.runsLeft, 3);
-  EXPECT_EQ(nMovesBlueGhosts, 100);
+  EXPECT_EQ(gameSettings.nMovesBlueGhosts, 100);
 }
 
 TEST_F(ConfigTest, everyRangedValueIsLimitedToItsRange) {

@@ -38,7 +38,8 @@ class EngineTest : public GameFixture {
   // Reads the settings, creates the enabled ghosts and starts a game.
   void startGame(const std::string& config) {
     writeFile("config.txt", config);
-    engine->readConfig("config.txt");
+    engine->configSource = {"config.txt", {}};
+    engine->readConfig();
     engine->createGhosts();
     engine->resetGame();
     engine->frameTimer = FrameTimer([this] { return now; },
@@ -52,7 +53,7 @@ class EngineTest : public GameFixture {
   // A game of moves driven by the test: no keys, the chomper stands still.
   void startPlainGame(const std::string& config) {
     startGame(config);
-    engine->keyboardControl = false;
+    gameSettings.keyboardControl = false;
     chomp.setDirection(DIR_NONE);
   }
 

@@ -1,5 +1,5 @@
 // The configuration file: pairs of a key and a decimal integer separated by
-// blanks, tabs or line breaks, read once when the game window is created.
+// blanks, tabs or line breaks, each value held within its key's range.
 
 #include <algorithm>
 #include <climits>
@@ -9,8 +9,7 @@
 #include <sstream>
 #include <iterator>
 
-#include "game/GameEngine.h"
-#include "maze/GameState.h"
+#include "game/SettingsReader.h"
 
 namespace {
 
@@ -31,36 +30,42 @@ int runsToCounter(int runs) {
 
 struct ConfigKey {
   const char* key;
-  void (*apply)(GameEngine& engine, int value);
+  void (*apply)(GameSettings& s, int value);
 };
 
 // In the order the keys are compared; keys are case-sensitive.
 const ConfigKey CONFIG_KEYS[] = {
-    {"runs", [](GameEngine& e, int v) { e.runsLeft = runsToCounter(v); }},
-    {"data_timeout", [](GameEngine& e, int v) { e.dataTimeoutMs = secondsToMs(v); }},
-    {"data", [](GameEngine& e, int v) { e.recordResults = v != 0; }},
-    {"control", [](GameEngine& e, int v) { e.keyboardControl = v == 0; }},
-    {"n_moves_blue_ghosts", [](GameEngine&, int v) { nMovesBlueGhosts = limit(v, 100, 1000); }},
-    {"n_moves_ghost_appears", [](GameEngine&, int v) { nMovesGhostAppears = limit(v, 50, 500); }},
-    {"red_ghost", [](GameEngine& e, int v) { e.redEnabled = v == 1; }},
-    {"green_ghost", [](GameEngine& e, int v) { e.greenEnabled = v == 1; }},
-    {"orange_ghost", [](GameEngine& e, int v) { e.orangeEnabled = v == 1; }},
-    {"turquoise_ghost", [](GameEngine& e, int v) { e.turquoiseEnabled = v == 1; }},
-    {"length_attack_mode", [](GameEngine&, int v) { lengthAttackMode = limit(v, 100, 10000); }},
-    {"length_scatter_mode", [](GameEngine&, int v) { lengthScatterMode = limit(v, 100, 10000); }},
-    {"powerpill_slowdown_factor", [](GameEngine&, int v) { powerpillSlowdownFactor = limit(v, 1, 5); }},
-    {"ghost_value", [](GameEngine&, int v) { ghostValue = limit(v, 10, 500); }},
-    {"powerpill_value", [](GameEngine&, int v) { powerpillValue = limit(v, 10, 500); }},
-    {"dot_value", [](GameEngine&, int v) { dotValue = limit(v, 1, 50); }},
-    {"n_moves_fruit_appears", [](GameEngine& e, int v) { e.nMovesFruitAppears = limit(v, 50, 1000); }},
-    {"fruit_value", [](GameEngine&, int v) { fruitValue = limit(v, 10, 500); }},
-    {"fps", [](GameEngine& e, int v) { e.fps = v < 1 ? 1 : v; }},
-    {"red_ghost_slow_down_factor", [](GameEngine& e, int v) { e.redSlowdown = limit(v, 1, 5); }},
-    {"green_ghost_slow_down_factor", [](GameEngine& e, int v) { e.greenSlowdown = limit(v, 1, 5); }},
-    {"orange_ghost_slow_down_factor", [](GameEngine& e, int v) { e.orangeSlowdown = limit(v, 1, 5); }},
+    {"runs", [](GameSettings& s, int v) { s.runs = runsToCounter(v); }},
+    {"data_timeout", [](GameSettings& s, int v) { s.dataTimeoutMs = secondsToMs(v); }},
+    {"data", [](GameSettings& s, int v) { s.recordResults = v != 0; }},
+    {"control", [](GameSettings& s, int v) { s.keyboardControl = v == 0; }},
+    {"n_moves_blue_ghosts", [](GameSettings& s, int v) { s.nMovesBlueGhosts = limit(v, 100, 1000); }},
+    {"n_moves_ghost_appears", [](GameSettings& s, int v) { s.nMovesGhostAppears = limit(v, 50, 500); }},
+    {"red_ghost", [](GameSettings& s, int v) { s.ghostEnabled[RED_PLACE] = v == 1; }},
+    {"green_ghost", [](GameSettings& s, int v) { s.ghostEnabled[GREEN_PLACE] = v == 1; }},
+    {"orange_ghost", [](GameSettings& s, int v) { s.ghostEnabled[ORANGE_PLACE] = v == 1; }},
+    {"turquoise_ghost", [](GameSettings& s, int v) { s.ghostEnabled[TURQUOISE_PLACE] = v == 1; }},
+    {"length_attack_mode", [](GameSettings& s, int v) { s.lengthAttackMode = limit(v, 100, 10000); }},
+    {"length_scatter_mode", [](GameSettings& s, int v) { s.lengthScatterMode = limit(v, 100, 10000); }},
+    {"powerpill_slowdown_factor", [](GameSettings& s, int v) { s.powerpillSlowdownFactor = limit(v, 1, 5); }},
+    {"ghost_value", [](GameSettings& s, int v) { s.ghostValue = limit(v, 10, 500); }},
+    {"powerpill_value", [](GameSettings& s, int v) { s.powerpillValue = limit(v, 10, 500); }},
+    {"dot_value", [](GameSettings& s, int v) { s.dotValue = limit(v, 1, 50); }},
+    {"n_moves_fruit_appears", [](GameSettings& s, int v) { s.nMovesFruitAppears = limit(v, 50, 1000); }},
+    {"fruit_value", [](GameSettings& s, int v) { s.fruitValue = limit(v, 10, 500); }},
+    {"fps",
+     [](GameSettings& s, int v) {
+       s.fps = v < 1 ? 1 : v;
+       s.framePeriodMs = 1000 / s.fps;
+     }},
+    {"red_ghost_slow_down_factor", [](GameSettings& s, int v) { s.ghostSlowdown[RED_PLACE] = limit(v, 1, 5); }},
+    {"green_ghost_slow_down_factor",
+     [](GameSettings& s, int v) { s.ghostSlowdown[GREEN_PLACE] = limit(v, 1, 5); }},
+    {"orange_ghost_slow_down_factor",
+     [](GameSettings& s, int v) { s.ghostSlowdown[ORANGE_PLACE] = limit(v, 1, 5); }},
     {"turquoise_ghost_slow_down_factor",
-     [](GameEngine& e, int v) { e.turquoiseSlowdown = limit(v, 1, 5); }},
-    {"seed", [](GameEngine& e, int v) { e.seed = v; }},
+     [](GameSettings& s, int v) { s.ghostSlowdown[TURQUOISE_PLACE] = limit(v, 1, 5); }},
+    {"seed", [](GameSettings& s, int v) { s.seed = v; }},
 };
 
 // Only a regular file is read: a named pipe would block the game at start,
@@ -110,18 +115,19 @@ void reportStop(const char* path, const std::string& key, std::streampos valueAt
 
 }  // namespace
 
-void GameEngine::readConfig() {
-  readConfig(configSource.file.c_str());
-  for (const auto& setting : configSource.settings) {
-    if (setting.second >= 0) applyConfigValue(setting.first, setting.second);
+GameSettings SettingsReader::read(const ConfigSource& source) {
+  GameSettings settings = readFile(source.file.c_str());
+  for (const auto& setting : source.settings) {
+    if (setting.second >= 0) apply(settings, setting.first, setting.second);
   }
+  return settings;
 }
 
-void GameEngine::readConfig(const char* path) {
-  setConfigDefaults();
-  if (!configReadable(path)) return;
+GameSettings SettingsReader::readFile(const char* path) {
+  GameSettings settings;
+  if (!configReadable(path)) return settings;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return;
+  if (!in) return settings;
   skipByteOrderMark(in);
   std::string key;
   int value = 0;
@@ -134,56 +140,32 @@ void GameEngine::readConfig(const char* path) {
       break;
     }
     if (value < 0) continue;
-    applyConfigValue(key, value);
+    apply(settings, key, value);
   }
+  return settings;
 }
 
-bool GameEngine::applyConfigValue(const std::string& key, int value) {
+bool SettingsReader::apply(GameSettings& settings, const std::string& key, int value) {
   for (const ConfigKey& entry : CONFIG_KEYS) {
     if (key == entry.key) {
-      entry.apply(*this, value);
+      entry.apply(settings, value);
       return true;
     }
   }
   return false;
 }
 
-bool GameEngine::isConfigKey(const std::string& key) {
+bool SettingsReader::isKey(const std::string& key) {
   for (const ConfigKey& entry : CONFIG_KEYS) {
     if (key == entry.key) return true;
   }
   return false;
 }
 
-bool GameEngine::parseConfigValue(const std::string& text, int* value) {
+bool SettingsReader::parseValue(const std::string& text, int* value) {
   std::istringstream in(text);
   int read = 0;
   if (!(in >> read) || !(in >> std::ws).eof()) return false;
   *value = read;
   return true;
-}
-
-void GameEngine::setConfigDefaults() {
-  runsLeft = 1;
-  dataTimeoutMs = 0;
-  recordResults = false;
-  keyboardControl = true;
-  // The two blue/release defaults lie below what a read value may be.
-  nMovesBlueGhosts = 25;
-  nMovesGhostAppears = 10;
-  redEnabled = greenEnabled = orangeEnabled = turquoiseEnabled = true;
-  // Without these keys a phase would last a single move.
-  lengthAttackMode = 1500;
-  lengthScatterMode = 250;
-  attackCountdown = 1500;
-  scatterCountdown = 250;
-  powerpillSlowdownFactor = 2;
-  ghostValue = 250;
-  powerpillValue = 100;
-  dotValue = 10;
-  nMovesFruitAppears = 100;
-  fruitValue = 100;
-  fps = 5;
-  redSlowdown = greenSlowdown = orangeSlowdown = turquoiseSlowdown = 1;
-  seed = 0;
 }

@@ -1,0 +1,26 @@
+#pragma once
+// The one reader of the settings: the configuration file, pairs of a key and
+// a decimal integer separated by blanks, tabs or line breaks, then the single
+// settings given beside it (the command line's --set, a tool's overrides).
+// Each value is held within its key's range as it is read, and what is
+// derived from it (the frame period from "fps") is worked out there too.
+
+#include <string>
+
+#include "game/ConfigSource.h"
+#include "maze/GameSettings.h"
+
+class SettingsReader {
+ public:
+  // The defaults, then the source's file (missing file: defaults), then its
+  // single settings in order; negative values are skipped.
+  static GameSettings read(const ConfigSource& source);
+  // The defaults, then the pairs of this file.
+  static GameSettings readFile(const char* path);
+  // Applies one non-negative value to the key it names; false for an unknown key.
+  static bool apply(GameSettings& settings, const std::string& key, int value);
+  // Whether a key is one of the configuration's.
+  static bool isKey(const std::string& key);
+  // A whole text read as the file reads a value; false when it is not one int.
+  static bool parseValue(const std::string& text, int* value);
+};
