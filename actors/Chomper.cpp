@@ -4,12 +4,15 @@
 #include "maze/GameState.h"
 
 Chomper::Chomper() : score(0) {
+  kind = 0;
+  resetToStart();
+}
+
+void Chomper::loadSprites() {
   spriteLeft.Load("data//chompleft.tga");
   spriteRight.Load("data//chompright.tga");
   spriteDown.Load("data//chompdown.tga");
   spriteUp.Load("data//chompup.tga");
-  kind = 0;
-  resetToStart();
 }
 
 Chomper::~Chomper() = default;

@@ -15,6 +15,9 @@ class Chomper : public Player {
 
   // Position (190, 190), direction left, score 0.
   void resetToStart();
+  // The sprites "data//chompleft.tga" (then right, down, up); a game
+  // without a window never loads them.
+  void loadSprites();
   int getScore() const { return score; }
   void addScore(int points) { score += points; }
   // Eats what lies on its cell (when on a centre), then steps.

@@ -17,22 +17,26 @@ constexpr int kScatterTargetY = 270;
 Ghost::Ghost() : active(true), blue(false), releaseCountdown(0) {
   resetToHome();
   blue = false;
+}
+
+void Ghost::takeColour(int colourKind, const char* colour) {
+  colourName = colour;
+  x = HOME_X;
+  y = HOME_Y;
+  direction = DIR_UP;
+  kind = colourKind;
+}
+
+void Ghost::loadSprites() {
   blueLeft.Load("data//blueghostleft.tga");
   blueRight.Load("data//blueghostright.tga");
   blueUp.Load("data//blueghostup.tga");
   blueDown.Load("data//blueghostdown.tga");
-}
-
-void Ghost::takeColour(int colourKind, const char* colour) {
-  x = 190;
-  y = 231;
-  const std::string prefix = std::string("data//") + colour + "ghost";
+  const std::string prefix = std::string("data//") + colourName + "ghost";
   spriteLeft.Load((prefix + "left.tga").c_str());
   spriteRight.Load((prefix + "right.tga").c_str());
   spriteDown.Load((prefix + "down.tga").c_str());
   spriteUp.Load((prefix + "up.tga").c_str());
-  direction = DIR_UP;
-  kind = colourKind;
 }
 
 Ghost::~Ghost() {
@@ -46,8 +50,8 @@ void Ghost::resetToHome() {
   releaseCountdown = 0;
   // One pixel above the house centre: the ghost walks straight up to the
   // door's centre before any behaviour is consulted.
-  x = 190;
-  y = 231;
+  x = HOME_X;
+  y = HOME_Y;
   direction = DIR_UP;
 }
 
@@ -100,7 +104,7 @@ void Ghost::draw() const {
 }
 
 void startBlueGhosts() {
-  Ghost* ghosts[] = {redGhost, greenGhost, orangeGhost, turquoiseGhost};
+  const auto ghosts = ghostsInPlayOrder();
   for (Ghost* g : ghosts) {
     if (g != nullptr) g->setBlue(true);
   }

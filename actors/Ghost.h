@@ -12,8 +12,15 @@ class Ghost : public Player {
   // The colour's own behaviour in attack mode.
   virtual bool attack(int* grid) = 0;
 
-  // In play at (190, 231) facing up; blue, slow-down and counter unchanged.
+  // Home: one pixel above the house centre.
+  static constexpr int HOME_X = 190;
+  static constexpr int HOME_Y = 231;
+
+  // In play at home facing up; blue, slow-down and counter unchanged.
   void resetToHome();
+  // The sprites "data//blueghostleft.tga" ... and "data//<colour>ghostleft.tga"
+  // (then right, down, up); a game without a window never loads them.
+  void loadSprites();
   void setSlowDownFactor(int n) { slowDownFactor = n; }
   void setActive(bool a) { active = a; }
   bool isActive() const { return active; }
@@ -46,14 +53,14 @@ class Ghost : public Player {
   int chaseDirection(int mask) const;
   // The scatter choice towards the cell above the house door.
   int scatterDirection(int mask) const;
-  // What makes a ghost one colour: its kind and the sprites
-  // "data//<colour>ghostleft.tga" (then right, down, up); it starts at home
-  // facing up.
+  // What makes a ghost one colour: its kind and its sprites' name; it
+  // starts at home facing up.
   void takeColour(int colourKind, const char* colour);
 
   bool active;
   bool blue;
   int releaseCountdown;
+  const char* colourName = "";
   gxbase::Image blueLeft;
   gxbase::Image blueRight;
   gxbase::Image blueDown;

@@ -28,7 +28,6 @@
 #include <vector>
 
 #include "actors/Ghost.h"
-#include "game/GameEngine.h"
 #include "game/HeadlessGame.h"
 #include "maze/GameState.h"
 #include "player/MyChomper.h"
@@ -106,7 +105,7 @@ void SimulatedGame::restore(const Position& p) {
   // Every decision is timed as if its ghost predictions had never been made
   // before; in real play some of them are looked up.
   player->forgetKeptPredictions();
-  const auto ghosts = GameEngine::ghostsInPlayOrder();
+  const auto ghosts = ghostsInPlayOrder();
   for (int i = 0; i < 4; ++i) {
     const ActorState& s = p.ghostStates[i];
     ghosts[i]->setPosition(s.x, s.y);
@@ -130,7 +129,7 @@ Position SimulatedGame::capture() {
   const MyChomper* player = &game.player();
   p.chomperState = stateOf(*player, false, true);
   p.score = player->getScore();
-  const auto ghosts = GameEngine::ghostsInPlayOrder();
+  const auto ghosts = ghostsInPlayOrder();
   for (int i = 0; i < 4; ++i) {
     p.ghostStates[i] = stateOf(*ghosts[i], ghosts[i]->isBlue(), ghosts[i]->isActive());
   }

@@ -20,8 +20,8 @@
 #include <string>
 
 #include "game/BatchRun.h"
-#include "game/GameEngine.h"
 #include "game/HeadlessGame.h"
+#include "game/GameEngine.h"
 #include "maze/GameState.h"
 #include "gxbase/Main.h"
 #include "player/MyChomper.h"
@@ -137,8 +137,8 @@ BENCHMARK(BatchRunDefaults)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(5.0)
 class CountingEngine : public GameEngine {
  public:
   void OnIdle() override {
-    const bool playing = !startScreen && !gameWon && !gameLost;
-    const bool over = !startScreen && (gameWon || gameLost);
+    const bool playing = !startScreen && !gameWon && !rules.gameLost;
+    const bool over = !startScreen && (gameWon || rules.gameLost);
     GameEngine::OnIdle();
     moves += playing ? 1 : 0;
     games += over ? 1 : 0;

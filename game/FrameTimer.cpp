@@ -3,8 +3,6 @@
 #include <cassert>
 #include <chrono>
 #include <climits>
-#include <cstdlib>
-#include <ctime>
 
 #include "gxbase/Main.h"
 
@@ -14,7 +12,6 @@ FrameTimer::FrameTimer(Clock c, Sleeper s) : clock(std::move(c)), sleeper(std::m
   assert(clock && "FrameTimer needs a clock");
   assert(sleeper && "FrameTimer needs a sleeper");
   lastTicks = clock();
-  srand(static_cast<unsigned>(time(nullptr)));
 }
 
 void FrameTimer::waitFor(int periodMs) {

@@ -1,7 +1,6 @@
 #pragma once
 // Paces the game's moves: each call of waitFor sleeps for what is left of a
-// period since the previous call. Building a timer also seeds the random
-// generator the ghosts draw from, once, with the calendar time.
+// period since the previous call.
 
 #include <functional>
 

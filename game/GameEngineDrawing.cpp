@@ -25,7 +25,7 @@ void GameEngine::OnDisplay() {
   glClear(GL_COLOR_BUFFER_BIT);
   glLoadIdentity();
   drawMaze();
-  if (fruitShown) drawCentred(fruitImage, 190, 190);
+  if (fruitShown) drawCentred(fruitImage, FRUIT_X, FRUIT_Y);
   // Later items cover earlier ones: ghosts over the chomper over the fruit.
   if (chomper != nullptr) chomper->draw();
   for (Ghost* ghost : ghostsInPlayOrder()) {
@@ -36,7 +36,7 @@ void GameEngine::OnDisplay() {
     drawScreenImage("data//start.tga");
   } else if (gameWon) {
     drawScreenImage("data//win.tga");
-  } else if (gameLost) {
+  } else if (rules.gameLost) {
     drawScreenImage("data//lose.tga");
   }
   SwapBuffers();

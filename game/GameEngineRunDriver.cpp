@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <filesystem>
 
+#include <cstdlib>
+#include <ctime>
+
 #include "actors/Chomper.h"
-#include "actors/GreenGhost.h"
-#include "actors/OrangeGhost.h"
-#include "actors/RedGhost.h"
-#include "actors/TurquoiseGhost.h"
+#include "actors/Ghost.h"
 #include "game/GameEngine.h"
 #include "game/SettingsReader.h"
 #include "maze/GameState.h"
@@ -19,8 +19,6 @@
 namespace {
 // Pause after a game in interactive mode, so the win or lose picture shows.
 constexpr int INTERACTIVE_PAUSE_MS = 5000;
-// Moves of the scatter phase that opens every game.
-constexpr int FIRST_SCATTER_MOVES = 30;
 
 // Every file name is relative to the working folder. Started elsewhere, the
 // game would show a black maze without a word: say once where it looked.
@@ -42,9 +40,11 @@ void GameEngine::OnCreate() {
   setUpMazeView(Width(), Height());
   reportMissingDataFolder();
   readConfig();
-  createGhosts();
+  // Games without a seed draw their ghosts' choices from the calendar time.
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  rules.createGhosts();
   resetGame();
-  loadFoodImages();
+  loadSprites();
 }
 
 void GameEngine::readConfig() {
@@ -52,56 +52,31 @@ void GameEngine::readConfig() {
   runsLeft = gameSettings.runs;
 }
 
-void GameEngine::createGhosts() {
-  const auto& enabled = gameSettings.ghostEnabled;
-  if (enabled[RED_PLACE] && redGhost == nullptr) redGhost = ownedGhosts[0] = new RedGhost();
-  if (enabled[GREEN_PLACE] && greenGhost == nullptr) greenGhost = ownedGhosts[1] = new GreenGhost();
-  if (enabled[ORANGE_PLACE] && orangeGhost == nullptr) orangeGhost = ownedGhosts[2] = new OrangeGhost();
-  if (enabled[TURQUOISE_PLACE] && turquoiseGhost == nullptr) {
-    turquoiseGhost = ownedGhosts[3] = new TurquoiseGhost();
-  }
-}
-
-void GameEngine::loadFoodImages() {
+void GameEngine::loadSprites() {
   // A file that cannot be read leaves its image empty; it is then not drawn.
+  if (chomper != nullptr) chomper->loadSprites();
+  for (Ghost* ghost : ghostsInPlayOrder()) {
+    if (ghost != nullptr) ghost->loadSprites();
+  }
   dotImage.Load("data//dot.tga");
   powerpillImage.Load("data//powerpill.tga");
   fruitImage.Load("data//fruit.tga");
 }
 
 void GameEngine::resetGame() {
-  scatterCountdown = FIRST_SCATTER_MOVES;
-  fruitCountdown = gameSettings.nMovesFruitAppears;
-  fruitShown = false;
-  Ghost::setScatterMode(true);
+  rules.resetGame();
   startScreen = true;
-  gameWon = false;
-  gameLost = false;
-  const std::array<Ghost*, 4> ghosts = ghostsInPlayOrder();
-  for (int i = 0; i < 4; ++i) {
-    if (ghosts[i] == nullptr) continue;
-    ghosts[i]->resetToHome();
-    ghosts[i]->setSlowDownFactor(configuredSlowdown(i));
-    ghosts[i]->setBlue(false);
-  }
-  if (chomper != nullptr) chomper->resetToStart();
-  std::copy(mazeTemplate, mazeTemplate + MAZE_CELLS, maze);
-  countFood();
-  // blueCountdown and attackCountdown carry over: a blue period still running
-  // ends in the next game.
 }
-
-void GameEngine::countFood() { foodLeft = countFoodIn(maze); }
 
 void GameEngine::OnKeyboard(int key, bool down) {
   if (!down) return;
   // Any key press forgets the remembered arrow and a pending start.
-  startRequested = keyLeft = keyRight = keyDown = keyUp = false;
+  startRequested = rules.keyLeft = rules.keyRight = rules.keyDown = rules.keyUp = false;
   switch (key) {
-    case KEY_UP: keyUp = true; break;
-    case KEY_RIGHT: keyRight = true; break;
-    case KEY_DOWN: keyDown = true; break;
-    case KEY_LEFT: keyLeft = true; break;
+    case KEY_UP: rules.keyUp = true; break;
+    case KEY_RIGHT: rules.keyRight = true; break;
+    case KEY_DOWN: rules.keyDown = true; break;
+    case KEY_LEFT: rules.keyLeft = true; break;
     case KEY_START: startRequested = true; break;
     case KEY_F1:
       // Abandons the game: no results line.
@@ -117,11 +92,11 @@ void GameEngine::OnIdle() {
     Redraw();
     leaveStartScreen();
     frameTimer.waitFor(gameSettings.framePeriodMs);
-  } else if (gameWon || gameLost) {
+  } else if (gameWon || rules.gameLost) {
     finishGame();
   } else {
-    gameTick();
-    advanceMoveClock();
+    rules.gameTick();
+    rules.advanceMoveClock();
     ++gameMoves;
     Redraw();
     frameTimer.waitFor(gameSettings.framePeriodMs);
@@ -133,7 +108,7 @@ void GameEngine::leaveStartScreen() {
   if (startRequested || runsLeft > 1) {
     startRequested = false;
     startScreen = false;
-    beginGame();
+    rules.beginGame();
     gameMoves = 0;
     gameStartMs = frameTimer.now();
   } else if (!startKeyWarned && !gxbase::Main::HasKeyboard()) {

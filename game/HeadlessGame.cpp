@@ -1,14 +1,16 @@
-// The headless driver: the game window's rules without its window. A move
+// The headless driver: the game's rules without a window. A move
 // is gameTick (moveGhosts, then moveChomper), followed by the move clock,
 // exactly as the run driver plays it; a decision point splits a move
 // between its two halves so that a caller can choose the direction.
 
 #include "game/HeadlessGame.h"
 
+#include <unistd.h>
+
 #include <chrono>
 
 #include "actors/Ghost.h"
-#include "game/GameEngine.h"
+#include "game/ResultsFile.h"
 #include "game/SettingsReader.h"
 #include "maze/GameState.h"
 #include "player/MyChomper.h"
@@ -53,7 +55,7 @@ HeadlessGame::HeadlessGame() : chomperPlayer(std::make_unique<DrivenChomper>()) 
 }
 
 HeadlessGame::~HeadlessGame() {
-  window.reset();
+  rules.reset();
   if (chomper == chomperPlayer.get()) setChomper(nullptr);
 }
 
@@ -66,18 +68,17 @@ bool HeadlessGame::configure(const HeadlessSettings& wanted, std::string* unknow
     return false;
   }
   headless = wanted;
-  // A new window, so that the ghosts are those of the new settings. The
-  // player's move clock belongs to the window: until the next game starts it
+  // New rules, so that the ghosts are those of the new settings. The
+  // player's move clock belongs to the rules: until the next game starts it
   // stands still.
   chomperPlayer->setClock([] { return std::uint32_t{0}; });
-  window.reset();
+  rules.reset();
   setChomper(chomperPlayer.get());
-  window = std::make_unique<GameEngine>();
-  window->configSource = headless.config;
-  window->readConfig();
+  rules = std::make_unique<GameRules>();
+  gameSettings = SettingsReader::read(headless.config);
   gameSettings.keyboardControl = false;
-  window->createGhosts();
-  window->resetGame();
+  rules->createGhosts();
+  rules->resetGame();
   return true;
 }
 
@@ -87,20 +88,19 @@ void HeadlessGame::reset(unsigned seed) {
     seed = seed == 0 ? 1 : seed;
   }
   startGame();
-  window->startSeededGame(seed);
+  rules->startSeededGame(seed);
   current.seed = seed;
 }
 
 void HeadlessGame::resetNext() {
   startGame();
-  window->beginGame();
-  if (window->seededGame) current.seed = static_cast<unsigned>(gameSettings.seed + window->gamesStarted - 1);
+  rules->beginGame();
+  if (rules->seededGame) current.seed = GameRules::seedOfGame(gameSettings.seed, rules->gamesStarted);
 }
 
 void HeadlessGame::startGame() {
   setChomper(chomperPlayer.get());
-  window->resetGame();
-  window->startScreen = false;
+  rules->resetGame();
   current = GameOutcome{};
   current.foodLeft = foodLeft;
   midMove = false;
@@ -127,7 +127,7 @@ bool HeadlessGame::toDecision() {
     // Ghosts' steps change neither the chomper's place nor the walls, so
     // whether this move decides is known before it starts.
     if (chomperPlayer->openDirections(maze) != DIR_NONE) {
-      window->moveGhosts();
+      rules->moveGhosts();
       midMove = true;
       chomperPlayer->builtin = 0;
       return true;
@@ -157,7 +157,7 @@ void HeadlessGame::stepWith(int direction) {
 void HeadlessGame::step() {
   if (ended()) return;
   if (!midMove) {
-    window->moveGhosts();
+    rules->moveGhosts();
     midMove = true;
     chomperPlayer->builtin = 0;
   }
@@ -168,52 +168,39 @@ void HeadlessGame::step() {
 }
 
 void HeadlessGame::completeMove() {
-  const long long scoreBefore = chomperPlayer->getScore();
   const int foodBefore = foodLeft;
-  const bool fruitBefore = fruitShown;
   const CellPos cell = chomperPlayer->cellPosition();
   const int code = insideGrid(cell.getCol(), cell.getRow())
                        ? maze[gridIndex(cell.getCol(), cell.getRow())] : CELL_EMPTY;
-  window->moveChomper();
-  window->advanceMoveClock();
+  rules->moveChomper();
+  rules->advanceMoveClock();
   midMove = false;
-  noteMove(scoreBefore, foodBefore, code, fruitBefore);
+  noteMove(foodBefore, code);
 }
 
-void HeadlessGame::noteMove(long long scoreBefore, int foodBefore, int codeEaten, bool fruitBefore) {
+void HeadlessGame::noteMove(int foodBefore, int codeEaten) {
   ++current.moves;
   const bool ate = foodLeft != foodBefore;
-  const int dots = ate && codeEaten == CELL_DOT ? 1 : 0;
-  const int pills = ate && codeEaten == CELL_POWERPILL ? 1 : 0;
-  const int fruits = fruitBefore && !fruitShown ? 1 : 0;
-  current.dots += dots;
-  current.pills += pills;
-  current.fruits += fruits;
-  // What the score gained beyond the food and the fruit came from blue ghosts.
-  const long long rest = chomperPlayer->getScore() - scoreBefore - dots * gameSettings.dotValue -
-                         pills * gameSettings.powerpillValue - fruits * gameSettings.fruitValue;
-  if (rest > 0 && gameSettings.ghostValue > 0) current.ghosts += static_cast<int>(rest / gameSettings.ghostValue);
+  current.dots += ate && codeEaten == CELL_DOT ? 1 : 0;
+  current.pills += ate && codeEaten == CELL_POWERPILL ? 1 : 0;
+  current.fruits = rules->fruitsEaten;
+  current.ghosts = rules->ghostsEaten;
   current.score = chomperPlayer->getScore();
   current.foodLeft = foodLeft;
   current.won = gameWon;
-  current.lost = window->gameLost && !gameWon;
-  if (current.lost) current.caughtBy = ghostWhoCaught();
+  current.lost = rules->gameLost && !gameWon;
+  if (current.lost) {
+    const int place = rules->catcherPlace();
+    current.caughtBy = place < 0 ? NO_GHOST : GHOST_RED + place;
+  }
   if (!current.won && !current.lost && current.moves >= headless.maxMoves) current.unended = true;
 }
 
-int HeadlessGame::ghostWhoCaught() const {
-  const auto ghosts = GameEngine::ghostsInPlayOrder();
-  for (int i = 0; i < 4; ++i) {
-    const Ghost* ghost = ghosts[i];
-    if (ghost == nullptr || !ghost->isActive() || ghost->isBlue()) continue;
-    // The meeting rule's distance: below 5 whole pixels.
-    if (window->ghostDistance(ghost) < 5) return GHOST_RED + i;
-  }
-  return NO_GHOST;
+std::string HeadlessGame::resultsLine() const { return rules->resultsLine(); }
+
+bool HeadlessGame::appendResults(const char* path) const {
+  std::string reason;
+  return appendWholeLine(path, rules->resultsLine(), reason, ::write);
 }
-
-std::string HeadlessGame::resultsLine() const { return window->resultsLine(); }
-
-bool HeadlessGame::appendResults(const char* path) const { return window->appendResults(path); }
 
 MyChomper& HeadlessGame::player() { return *chomperPlayer; }

@@ -1,11 +1,12 @@
 #pragma once
-// The one way to play games without a window: a game window that is never
-// shown, with the autonomous player, driven move by move through the same
-// rules (gameTick) as the run driver, with seeds, the move clock and a move
-// cap. Tools, benchmarks, tests and the batch runner all play through it.
+// The one way to play games without a window: the game's rules (GameRules,
+// as the game window owns them) with the autonomous player, driven move by
+// move through the same gameTick as the run driver, with seeds, the move
+// clock and a move cap; no window, no sprite. Tools, benchmarks, tests and
+// the batch runner all play through it.
 //
 // The game state is process-wide, so a process holds one HeadlessGame at a
-// time (and no other game window).
+// time (and no game window).
 //
 //   HeadlessGame game;
 //   game.configure({"data/config.txt", {{"red_ghost", 0}}, 200000});
@@ -21,8 +22,8 @@
 
 #include "game/ConfigSource.h"
 #include "game/GameOutcome.h"
+#include "game/GameRules.h"
 
-class GameEngine;
 class MyChomper;
 class DrivenChomper;
 
@@ -87,16 +88,15 @@ class HeadlessGame {
   bool appendResults(const char* path) const;
 
   MyChomper& player();
-  GameEngine& engine() { return *window; }
+  GameRules& gameRules() { return *rules; }
 
  private:
   void startGame();
   void completeMove();
-  void noteMove(long long scoreBefore, int foodBefore, int codeEaten, bool fruitBefore);
-  int ghostWhoCaught() const;
+  void noteMove(int foodBefore, int codeEaten);
 
   std::unique_ptr<DrivenChomper> chomperPlayer;
-  std::unique_ptr<GameEngine> window;
+  std::unique_ptr<GameRules> rules;
   HeadlessSettings headless;
   GameOutcome current;
   bool midMove = false;       // the ghosts have moved, the chomper not yet

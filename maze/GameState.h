@@ -4,6 +4,8 @@
 // Process-wide, one instance, shared by the game core, the actors and the
 // autonomous player.
 
+#include <array>
+
 #include "maze/GameSettings.h"
 
 class Chomper;
@@ -42,6 +44,15 @@ extern Ghost* redGhost;
 extern Ghost* greenGhost;
 extern Ghost* orangeGhost;
 extern Ghost* turquoiseGhost;
+
+// The ghosts in play order (red, green, orange, turquoise); null = absent.
+std::array<Ghost*, GHOST_PLACES> ghostsInPlayOrder();
+// The game state's pointer to the ghost at that place of the play order.
+Ghost*& ghostAt(int place);
+
+// The fruit is shown at, and eaten only exactly at, this pixel.
+constexpr int FRUIT_X = 190;
+constexpr int FRUIT_Y = 190;
 
 extern int maze[MAZE_CELLS];                 // the live maze; all 0 until the first reset
 extern const int mazeTemplate[MAZE_CELLS];   // the level

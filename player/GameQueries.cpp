@@ -42,7 +42,7 @@ CellPos fruitCell() {
 }
 
 bool anyGhostBlue() {
-  for (const Ghost* ghost : {redGhost, greenGhost, orangeGhost, turquoiseGhost}) {
+  for (const Ghost* ghost : ghostsInPlayOrder()) {
     if (ghost != nullptr) return ghost->isBlue();
   }
   return false;
@@ -91,7 +91,7 @@ bool isWalkableCell(int col, int row) {
   // blue ghost can make a walkable maze cell unwalkable.
   if (isWalkableCode(maze[gridIndex(col, row)])) {
     bool blue = false;
-    for (const Ghost* ghost : {redGhost, greenGhost, orangeGhost, turquoiseGhost}) {
+    for (const Ghost* ghost : ghostsInPlayOrder()) {
       blue = blue || (ghost != nullptr && ghost->isBlue());
     }
     if (!blue) return true;

@@ -8,7 +8,6 @@
 #include <fstream>
 
 #include "actors/Chomper.h"
-#include "game/GameEngine.h"
 #include "maze/GameState.h"
 #include "python/Observation.h"
 

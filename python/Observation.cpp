@@ -10,7 +10,6 @@
 
 #include "actors/Chomper.h"
 #include "actors/Ghost.h"
-#include "game/GameEngine.h"
 #include "maze/GameState.h"
 
 namespace {
@@ -28,7 +27,7 @@ py::array_t<std::int32_t> mazeArray() {
 py::array_t<std::int32_t> ghostArray() {
   py::array_t<std::int32_t> ghosts({4, GHOST_FIELDS});
   std::int32_t* row = ghosts.mutable_data();
-  for (const Ghost* ghost : GameEngine::ghostsInPlayOrder()) {
+  for (const Ghost* ghost : ghostsInPlayOrder()) {
     if (ghost == nullptr) {
       const std::int32_t absent[GHOST_FIELDS] = {-1, -1, -1, 0, 0, 0};
       std::memcpy(row, absent, sizeof(absent));

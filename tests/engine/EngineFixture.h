@@ -40,7 +40,7 @@ class EngineTest : public GameFixture {
     writeFile("config.txt", config);
     engine->configSource = {"config.txt", {}};
     engine->readConfig();
-    engine->createGhosts();
+    engine->rules.createGhosts();
     engine->resetGame();
     engine->frameTimer = FrameTimer([this] { return now; },
                                     [this](int ms) {

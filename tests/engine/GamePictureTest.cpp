@@ -53,10 +53,10 @@ TEST_F(GamePicture, endScreensFruitEatenFoodAndTheFoodLeftAreShown) {
   gameWon = true;
   EXPECT_EQ(game(40, 80, 300, 80), alone("data/win.tga", 40, 80, 300, 80));
   gameWon = false;
-  engine->gameLost = true;
+  engine->rules.gameLost = true;
   EXPECT_EQ(game(40, 80, 300, 80), alone("data/lose.tga", 40, 80, 300, 80));
   EXPECT_NE(game(40, 80, 300, 80), alone("data/win.tga", 40, 80, 300, 80));
-  engine->gameLost = false;
+  engine->rules.gameLost = false;
   fruitShown = true;
   EXPECT_EQ(game(182, 182, 16, 16), alone("data/fruit.tga", 182, 182, 16, 16));
   EXPECT_EQ(game(28, 408, 4, 4), alone("data/dot.tga", 28, 408, 4, 4));

@@ -11,7 +11,7 @@ class RulesTest : public EngineTest {
   // One move with the chomper standing on the centre of (col, row).
   void tickAt(int col, int row) {
     chomp.setPosition(10 + 20 * col, 10 + 20 * row);
-    engine->gameTick();
+    engine->rules.gameTick();
   }
 };
 
@@ -38,7 +38,7 @@ TEST_F(RulesTest, eatingAllFoodWithDefaultsScores1930AndTheLastPieceWins) {
 TEST_F(RulesTest, underKeyboardControlABlockedArrowStaysRememberedUntilItsWayOpens) {
   startGame(NO_GHOSTS);
   engine->OnKeyboard(KEY_UP, true);  // walled above (9, 9), (8, 9) and (7, 9); open above (6, 9)
-  for (int move = 1; move <= 61; ++move) engine->gameTick();
+  for (int move = 1; move <= 61; ++move) engine->rules.gameTick();
   EXPECT_EQ(chomp.getX(), 130);
   EXPECT_EQ(chomp.getY(), 191);
   EXPECT_EQ(chomp.decisions, 0);
@@ -50,11 +50,11 @@ TEST_F(RulesTest, aGhostMeetsTheChomperWhenTheirWholePixelDistanceIsBelowFive) {
       {0, 0, true}, {3, 4, false}, {4, 3, false},  {5, 0, false}, {-3, -4, false}};
   startPlainGame(RED_ONLY);
   for (const auto& m : meetings) {
-    engine->gameLost = false;
+    engine->rules.gameLost = false;
     chomp.setPosition(100, 150);
     redGhost->setPosition(100 + m.dx, 150 + m.dy);
-    engine->checkMeetings();
-    EXPECT_EQ(engine->gameLost, m.meets) << m.dx << "," << m.dy;
+    engine->rules.checkMeetings();
+    EXPECT_EQ(engine->rules.gameLost, m.meets) << m.dx << "," << m.dy;
   }
 }
 
@@ -65,25 +65,25 @@ TEST_F(RulesTest, blueAndNormalGhostMeetingInOneMoveEatOneAndLoseTheGame) {
   greenGhost->setBlue(true);
   greenGhost->setPosition(102, 150);
   redGhost->setPosition(98, 150);
-  engine->checkMeetings();
+  engine->rules.checkMeetings();
   EXPECT_EQ(chomp.getScore(), 250);
   EXPECT_FALSE(greenGhost->isActive());
   EXPECT_EQ(greenGhost->getX(), 190);  // back home, waiting
   EXPECT_EQ(greenGhost->getY(), 231);
   EXPECT_EQ(greenGhost->getReleaseCountdown(), 70);
-  EXPECT_TRUE(engine->gameLost);
+  EXPECT_TRUE(engine->rules.gameLost);
 }
 
 TEST_F(RulesTest, theFruitIsNotEatenInTheMoveItAppears) {
   startPlainGame(std::string(NO_GHOSTS) + "n_moves_fruit_appears 60 fruit_value 140\n");
-  engine->fruitCountdown = 1;
-  engine->gameTick();  // the chomper stands on the fruit's pixel
+  engine->rules.fruitCountdown = 1;
+  engine->rules.gameTick();  // the chomper stands on the fruit's pixel
   EXPECT_TRUE(fruitShown);
   EXPECT_EQ(chomp.getScore(), 0);
-  engine->gameTick();
+  engine->rules.gameTick();
   EXPECT_FALSE(fruitShown);
   EXPECT_EQ(chomp.getScore(), 140);
-  EXPECT_EQ(engine->fruitCountdown, 60);
+  EXPECT_EQ(engine->rules.fruitCountdown, 60);
 }
 
 TEST_F(RulesTest, aBluePeriodStillRunningRunsOutInTheNextGameGivingEachGhostItsConfiguredSlowDown) {
@@ -94,7 +94,7 @@ TEST_F(RulesTest, aBluePeriodStillRunningRunsOutInTheNextGameGivingEachGhostItsC
   for (int move = 11; move <= 100; ++move) tickAt(9, 9);
   EXPECT_EQ(blueCountdown, 0);
   const int expected[] = {3, 1, 5, 1};
-  const auto ghosts = GameEngine::ghostsInPlayOrder();
+  const auto ghosts = ghostsInPlayOrder();
   for (int i = 0; i < 4; ++i) {
     EXPECT_FALSE(ghosts[i]->isBlue()) << i;
     EXPECT_EQ(ghosts[i]->getSlowDownFactor(), expected[i]) << i;

@@ -37,7 +37,7 @@ TEST_F(RunDriverTest, unattendedRunsLeaveTheStartScreenAtOnceAndRecordEachGame) 
   for (int game = 1; game <= 3; ++game) {
     engine->OnIdle();
     EXPECT_FALSE(engine->startScreen) << "game " << game;
-    engine->gameLost = true;
+    engine->rules.gameLost = true;
     sleeps.clear();
     engine->OnIdle();
     EXPECT_EQ(sleeps, std::vector<int>{2000});
@@ -68,7 +68,7 @@ TEST_F(RunDriverTest, aStartKeyPressedDuringPlayStartsTheNextGameAtOnceUnlessAno
     if (anotherKey) engine->OnKeyboard(KEY_LEFT, true);
     engine->OnIdle();
     EXPECT_FALSE(engine->startScreen);
-    engine->gameLost = true;
+    engine->rules.gameLost = true;
     engine->OnIdle();
     EXPECT_TRUE(engine->startScreen);
     engine->OnIdle();
@@ -80,7 +80,7 @@ TEST_F(RunDriverTest, aLostGameAgainstRedAndTurquoiseIsAppendedByteForByteOnALin
   startGame("green_ghost 0 orange_ghost 0\n");
   writeFile("gamedata.txt", "1 1 1 1 1 2000");  // left without its line break
   chomp.addScore(340);
-  engine->gameLost = true;
+  engine->rules.gameLost = true;
   ASSERT_TRUE(engine->appendResults("gamedata.txt"));
   ASSERT_TRUE(engine->appendResults("gamedata.txt"));
   EXPECT_EQ(readFile("gamedata.txt"), "1 1 1 1 1 2000\n0 1 0 0 1 340\n0 1 0 0 1 340\n");
@@ -97,8 +97,8 @@ TEST_F(RunDriverTest, resultsLinesNameTheGhostsRedOrangeGreenTurquoiseAndWonBeat
     engine = std::make_unique<GameEngine>();
     startGame(c.config);
     gameWon = c.won;
-    engine->gameLost = c.lost;
-    EXPECT_EQ(engine->resultsLine(), c.line) << c.config << c.won << c.lost;
+    engine->rules.gameLost = c.lost;
+    EXPECT_EQ(engine->rules.resultsLine(), c.line) << c.config << c.won << c.lost;
     engine.reset();
   }
 }

@@ -5,17 +5,21 @@
 
 #include "actors/Chomper.h"
 #include "actors/Ghost.h"
-#include "game/GameEngine.h"
+#include "game/GameRules.h"
 #include "maze/GameState.h"
 #include "player/MyChomper.h"
 
-void GameEngine::beginGame() {
+void GameRules::beginGame() {
   ++gamesStarted;
-  // Unsigned, so the sum wraps instead of overflowing for seeds near the int maximum.
-  if (gameSettings.seed > 0) startSeededGame(static_cast<unsigned>(gameSettings.seed) + static_cast<unsigned>(gamesStarted - 1));
+  if (gameSettings.seed > 0) startSeededGame(seedOfGame(gameSettings.seed, gamesStarted));
 }
 
-void GameEngine::startSeededGame(unsigned gameSeed) {
+unsigned GameRules::seedOfGame(int seedSetting, int gameNumber) {
+  // Unsigned, so the sum wraps instead of overflowing for seeds near the int maximum.
+  return static_cast<unsigned>(seedSetting) + static_cast<unsigned>(gameNumber - 1);
+}
+
+void GameRules::startSeededGame(unsigned gameSeed) {
   seededGame = true;
   std::srand(gameSeed);
   // resetGame leaves the blue period running into the next game; a seeded
@@ -36,6 +40,6 @@ void GameEngine::startSeededGame(unsigned gameSeed) {
   }
 }
 
-void GameEngine::advanceMoveClock() {
+void GameRules::advanceMoveClock() {
   if (seededGame) moveClockMs += static_cast<std::uint32_t>(gameSettings.framePeriodMs);
 }
