@@ -97,7 +97,7 @@ int Ghost::chaseDirection(int mask) const {
 
 void Ghost::draw() const {
   if (blue) {
-    drawCentred(pick(direction, blueLeft, blueUp, blueRight, blueDown));
+    drawCentred(pick(direction, blueLeft, blueUp, blueRight, blueDown), x, y);
   } else {
     Player::draw();
   }

@@ -85,12 +85,12 @@ const gxbase::Image* Player::pick(int d, const gxbase::Image& left, const gxbase
   }
 }
 
-void Player::drawCentred(const gxbase::Image* image) const {
+void Player::drawCentred(const gxbase::Image* image, double x, double y) {
   if (image == nullptr || !image->IsValid()) return;
   glRasterPos2d(x - image->Width() * 0.5, y - image->Height() * 0.5);
   image->Draw();
 }
 
 void Player::draw() const {
-  drawCentred(pick(direction, spriteLeft, spriteUp, spriteRight, spriteDown));
+  drawCentred(pick(direction, spriteLeft, spriteUp, spriteRight, spriteDown), x, y);
 }

@@ -37,6 +37,9 @@ class Player {
   bool step(const int* grid);
   // Draws the sprite of the current direction centred on the position.
   void draw() const;
+  // Draws an image centred on (x, y), from its lower-left corner (odd sizes
+  // put the corner on a half unit); nothing for a null or invalid image.
+  static void drawCentred(const gxbase::Image* image, double x, double y);
 
  protected:
   bool isGhost() const { return kind != 0; }
@@ -48,8 +51,6 @@ class Player {
   // any other direction.
   static const gxbase::Image* pick(int d, const gxbase::Image& left, const gxbase::Image& up,
                                    const gxbase::Image& right, const gxbase::Image& down);
-  // Draws an image centred on the actor's position; nothing for an invalid image.
-  void drawCentred(const gxbase::Image* image) const;
 
   int x;
   int y;

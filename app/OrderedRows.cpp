@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "game/OutcomeCsv.h"
+#include "game/WriteAll.h"
 
 OrderedRows::OrderedRows(std::size_t games) : rows(games), present(games, false) {}
 
@@ -53,15 +54,7 @@ std::vector<std::string> OrderedRows::inOrder() const {
 
 bool OrderedRows::writeText(const std::string& text) {
   if (fd < 0) return true;
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      failed = true;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
+  if (writeAll(fd, text)) return true;
+  failed = true;
+  return false;
 }

@@ -18,6 +18,7 @@
 #include <cstring>
 
 #include "game/OutcomeCsv.h"
+#include "game/WriteAll.h"
 
 namespace {
 
@@ -46,17 +47,6 @@ class StopSignals {
   struct sigaction oldInt {};
   struct sigaction oldTerm {};
 };
-
-bool writeAll(int fd, const std::string& text) {
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
 
 }  // namespace
 

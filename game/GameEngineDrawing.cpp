@@ -9,23 +9,11 @@
 #include "maze/GameState.h"
 #include "maze/WallOutline.h"
 
-namespace {
-
-// Images are drawn from their lower-left corner: centre them on (x, y).
-// Odd sizes put the corner on a half unit.
-void drawCentred(const gxbase::Image& image, double x, double y) {
-  if (!image.IsValid()) return;
-  glRasterPos2d(x - image.Width() * 0.5, y - image.Height() * 0.5);
-  image.Draw();
-}
-
-}  // namespace
-
 void GameEngine::OnDisplay() {
   glClear(GL_COLOR_BUFFER_BIT);
   glLoadIdentity();
   drawMaze();
-  if (fruitShown) drawCentred(fruitImage, FRUIT_X, FRUIT_Y);
+  if (fruitShown) Player::drawCentred(&fruitImage, FRUIT_X, FRUIT_Y);
   // Later items cover earlier ones: ghosts over the chomper over the fruit.
   if (chomper != nullptr) chomper->draw();
   for (Ghost* ghost : ghostsInPlayOrder()) {
@@ -61,8 +49,8 @@ void GameEngine::drawFood() {
       const int code = maze[gridIndex(col, row)];
       const double x = 10 + CELL_SIZE * col;
       const double y = 10 + CELL_SIZE * row;
-      if (code == CELL_DOT) drawCentred(dotImage, x, y);
-      if (code == CELL_POWERPILL) drawCentred(powerpillImage, x, y);
+      if (code == CELL_DOT) Player::drawCentred(&dotImage, x, y);
+      if (code == CELL_POWERPILL) Player::drawCentred(&powerpillImage, x, y);
     }
   }
 }

@@ -4,9 +4,6 @@
 
 namespace {
 
-// The ghosts in play order, as a set's text names them.
-const char* const NAMES[4] = {"red", "green", "orange", "turquoise"};
-
 // The flag of the ghost at `index` of the play order.
 bool& flag(GhostSet& set, int index) {
   bool* const flags[4] = {&set.red, &set.green, &set.orange, &set.turquoise};
@@ -32,7 +29,7 @@ bool GhostSet::parse(const std::string& text, GhostSet& set) {
   std::istringstream names(text);
   for (std::string name; std::getline(names, name, ',');) {
     int index = 0;
-    while (index < 4 && name != NAMES[index]) ++index;
+    while (index < 4 && name != PLAY_ORDER_NAMES[index]) ++index;
     if (index == 4) return false;
     flag(read, index) = true;
   }
@@ -45,16 +42,16 @@ std::string GhostSet::name() const {
   GhostSet copy = *this;
   std::string text;
   for (int i = 0; i < 4; ++i) {
-    if (flag(copy, i)) text += (text.empty() ? "" : ",") + std::string(NAMES[i]);
+    if (flag(copy, i)) text += (text.empty() ? "" : ",") + std::string(PLAY_ORDER_NAMES[i]);
   }
   return text.empty() ? "none" : text;
 }
 
 std::vector<std::pair<std::string, int>> GhostSet::overrides() const {
-  return {{"red_ghost", red ? 1 : 0},
-          {"green_ghost", green ? 1 : 0},
-          {"orange_ghost", orange ? 1 : 0},
-          {"turquoise_ghost", turquoise ? 1 : 0}};
+  GhostSet copy = *this;
+  std::vector<std::pair<std::string, int>> settings;
+  for (int i = 0; i < GHOST_PLACES; ++i) settings.emplace_back(std::string(PLAY_ORDER_NAMES[i]) + "_ghost", flag(copy, i) ? 1 : 0);
+  return settings;
 }
 
 bool GhostSet::operator==(const GhostSet& o) const {

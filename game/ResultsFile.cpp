@@ -29,20 +29,6 @@ bool endsMidLine(const char* path, off_t size) {
   return read && last != '\n';
 }
 
-// Writes all of text, continuing after short writes; false with the reason
-// when the file takes no more.
-bool writeAll(int fd, const std::string& text, std::string& reason, WriteCall write) {
-  for (size_t done = 0; done < text.size();) {
-    const ssize_t written = write(fd, text.data() + done, text.size() - done);
-    if (written <= 0) {
-      reason = written < 0 ? std::strerror(errno) : "the file takes no more bytes";
-      return false;
-    }
-    done += static_cast<size_t>(written);
-  }
-  return true;
-}
-
 bool writeLocked(int fd, const char* path, const std::string& line, std::string& reason, WriteCall write) {
   struct stat info;
   if (fstat(fd, &info) != 0) {
@@ -53,7 +39,7 @@ bool writeLocked(int fd, const char* path, const std::string& line, std::string&
   // device) a cut line cannot be taken back.
   const bool regular = S_ISREG(info.st_mode);
   const std::string text = regular && endsMidLine(path, info.st_size) ? "\n" + line : line;
-  if (writeAll(fd, text, reason, write)) return true;
+  if (writeAll(fd, text, write, &reason)) return true;
   if (regular && ftruncate(fd, info.st_size) != 0) reason += "; the cut line stays in the file";
   return false;
 }

@@ -3,12 +3,9 @@
 // even on a full disk, with other programs appending to the same file, or
 // after a file that was left without a final line break.
 
-#include <sys/types.h>
-
 #include <string>
 
-// The write call used; tests pass one that writes short.
-using WriteCall = ssize_t (*)(int fd, const void* bytes, size_t count);
+#include "game/WriteAll.h"
 
 // Appends line (which ends in a line break) to the file at path, creating
 // it. Under an advisory lock: a file not ending in a line break gets one

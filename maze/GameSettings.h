@@ -7,6 +7,8 @@
 
 // Places of the play order: the order in which the ghosts move and meet.
 enum GhostPlace { RED_PLACE = 0, GREEN_PLACE = 1, ORANGE_PLACE = 2, TURQUOISE_PLACE = 3, GHOST_PLACES = 4 };
+// The ghosts' names in play order, as settings ("red_ghost", ...) and texts name them.
+inline constexpr const char* PLAY_ORDER_NAMES[GHOST_PLACES] = {"red", "green", "orange", "turquoise"};
 
 struct GameSettings {
   int runs = 1;                 // "runs" as a counter: 1 interactive; N + 1 for N unattended runs

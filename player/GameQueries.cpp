@@ -34,7 +34,7 @@ CellPos turquoiseGhostCell() { return ghostCell(turquoiseGhost); }
 
 bool isFruitShown() { return fruitShown; }
 
-PixelPos fruitPosition() { return PixelPos{190, 190}; }
+PixelPos fruitPosition() { return PixelPos{FRUIT_X, FRUIT_Y}; }
 
 CellPos fruitCell() {
   const PixelPos p = fruitPosition();

@@ -33,7 +33,7 @@ CellPos orangeGhostCell();
 CellPos turquoiseGhostCell();
 
 bool isFruitShown();
-PixelPos fruitPosition();  // always (190, 190)
+PixelPos fruitPosition();  // always (FRUIT_X, FRUIT_Y)
 CellPos fruitCell();       // the cell of fruitPosition: (9, 9)
 
 // Blue state of the first ghost present (red, green, orange, turquoise);

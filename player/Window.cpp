@@ -9,10 +9,6 @@
 
 namespace {
 
-bool insideGrid(int col, int row) {
-  return col >= 0 && col < MAZE_COLS && row >= 0 && row < MAZE_ROWS;
-}
-
 void writeCell(int* grid, int col, int row, int value) {
   if (insideGrid(col, row)) grid[gridIndex(col, row)] = value;
 }
