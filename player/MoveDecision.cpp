@@ -9,9 +9,9 @@
 #include "player/Window.h"
 
 void MyChomper::decide() {
-  if (!graphBuilt) buildGraph();
+  buildGraph();
   startNewGameIfNeeded();
-  clearGhostWeights();
+  model.clearGhostWeights();
   const bool blue = anyGhostBlue();
   watchBluePeriod(blue);
   const CellPos chomperCell = cellPosition();
@@ -22,9 +22,9 @@ void MyChomper::decide() {
   if (isFruitShown()) {
     const CellPos fruit = fruitCell();
     window->setFruitCell(fruit.getCol(), fruit.getRow());
-    noteFruit();
+    model.noteFruit();
   }
-  noteFoodUnderChomper(chomperCell);
+  model.noteFoodUnderChomper(chomperCell);
   // Redraw now; outside the framework's handlers the window's context is current.
   window->OnDisplay();
   takeStep(chomperCell);
@@ -41,12 +41,7 @@ void MyChomper::startNewGameIfNeeded() {
 }
 
 void MyChomper::watchBluePeriod(bool blue) {
-  // The clock starts at the first decision that sees the ghosts blue.
-  if (blue && !blueSeen) {
-    blueStartMs = clock();
-    blueSeen = true;
-  }
-  if (!blue) blueSeen = false;
+  forecast.watchBlue(blue, clock);
 }
 
 void MyChomper::predictGhosts(const CellPos& chomperCell, bool blue) {
@@ -119,9 +114,9 @@ LocalWindow MyChomper::localWindow(CellPos chomperCell, int radius) const {
   // fewer to its right and above it.
   LocalWindow area;
   area.firstCol = std::max(0, chomperCell.getCol() - radius);
-  area.colLimit = std::min(columns, chomperCell.getCol() + radius);
+  area.colLimit = std::min(model.columnCount(), chomperCell.getCol() + radius);
   area.firstRow = std::max(0, chomperCell.getRow() - radius);
-  area.rowLimit = std::min(rows, chomperCell.getRow() + radius);
+  area.rowLimit = std::min(model.rowCount(), chomperCell.getRow() + radius);
   return area;
 }
 
@@ -156,7 +151,7 @@ void MyChomper::planFood() {
   // afterwards only strictly better routes.
   double best = 0.0;
   bool first = true;
-  for (const MazeNode* node : nodes) {
+  for (const MazeNode* node : model.nodes()) {
     if (node->eaten || (node->code != CELL_DOT && node->code != CELL_POWERPILL)) continue;
     double score = 0.0;
     if (tryRoute(node->cell.getCol(), node->cell.getRow(), score) && (first || score > best)) {

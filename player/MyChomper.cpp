@@ -1,6 +1,5 @@
 #include "player/MyChomper.h"
 
-#include <cassert>
 #include <chrono>
 
 #include "player/GameQueries.h"
@@ -19,19 +18,9 @@ std::uint32_t steadyClockMs() {
 MyChomper::MyChomper()
     : ghostPathLength(5),
       localRadius(4),
-      graphBuilt(false),
-      columns(mazeColumns()),
-      rows(mazeRows()),
-      blueSeen(false),
-      blueStartMs(0),
-      blueDurationMs(4000),
       havePlan(false),
       newGameSeen(false),
       clock(steadyClockMs) {
-  assert(columns <= MAZE_COLS && rows <= MAZE_ROWS && "grid larger than the node table");
-  for (auto& row : nodeAt) {
-    for (MazeNode*& entry : row) entry = nullptr;
-  }
   window = std::make_unique<Window>(this);
 }
 
@@ -40,11 +29,4 @@ MyChomper::~MyChomper() {
   window.reset();
   plan.clear();
   for (SearchSlot& slot : slots) slot.result.clear();
-  nodes.clear();
-  nodeStore.clear();
-}
-
-MazeNode* MyChomper::nodeAtCell(int col, int row) const {
-  if (col < 0 || col >= columns || row < 0 || row >= rows) return nullptr;
-  return nodeAt[row][col];
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The autonomous player: a chomper that chooses its own direction at every
-// cell centre. It keeps a graph of the maze's walkable cells, predicts each
-// ghost's path toward it with an A* search, turns those predictions into
-// weights on the cells, plans the best-scoring route to nearby cells or to
-// remaining food, and shows all of it in its analysis window.
+// cell centre. Its parts: the model of the maze's walkable cells (MazeModel),
+// the A* search that predicts each ghost's path toward it (PathSearch.cpp,
+// PathFinder), the weights those predictions put on the cells (GhostForecast),
+// the planning of the best-scoring route to nearby cells or to remaining food
+// (MoveDecision.cpp) and the analysis window showing all of it. decide is the
+// script that calls them in turn.
 
 #include <cstdint>
 #include <functional>
@@ -14,6 +16,8 @@
 #include "actors/Chomper.h"
 #include "maze/GameState.h"
 #include "player/ClearPaths.h"
+#include "player/GhostForecast.h"
+#include "player/MazeModel.h"
 #include "player/MazeNode.h"
 #include "player/PathFinder.h"
 #include "player/PlainRoutes.h"
@@ -34,7 +38,7 @@ struct LocalWindow {
 class MyChomper : public Chomper {
  public:
   // Milliseconds of a monotonic clock; replaceable so tests control time.
-  using MsClock = std::function<std::uint32_t()>;
+  using MsClock = GhostForecast::MsClock;
 
   MyChomper();
   ~MyChomper() override;
@@ -44,7 +48,7 @@ class MyChomper : public Chomper {
   // Chooses the direction for the next cell (see MoveDecision.cpp).
   void decide() override;
 
-  // Model (PlayerModel.cpp).
+  // Model (PlayerModel.cpp, MazeModel).
   void buildGraph();
   void resetForNewGame();
   // Forgets everything an earlier game left in the player's memory: the model
@@ -59,7 +63,7 @@ class MyChomper : public Chomper {
   void keepUp();
   // Forgets the plan (the chomper left the route it described).
   void dropPlan();
-  static void rewardFor(MazeNode& node, int code);
+  static void rewardFor(MazeNode& node, int code) { MazeModel::rewardFor(node, code); }
 
   // Search (PathSearch.cpp). A* from the searcher's cell to the target cell
   // in the searcher's slot. Adds the route's score to `score`; a non-zero
@@ -79,8 +83,8 @@ class MyChomper : public Chomper {
   static int keptLength(int pathLength, int cut);
   // Forgets the ghost predictions kept from earlier decisions: the next
   // ones are searched again, with the same outcome.
-  void forgetKeptPredictions() { clearPaths.reset(static_cast<int>(nodes.size()), ghostPathLength); }
-  // Writes bonus and cost on a ghost's kept path (ghost 1..4).
+  void forgetKeptPredictions() { clearPaths.reset(static_cast<int>(model.nodes().size()), ghostPathLength); }
+  // Writes bonus and cost on a ghost's kept path (ghost 1..4), as GhostForecast weighs it.
   void applyGhostWeights(int ghost, bool blue);
 
   // Decision (MoveDecision.cpp). Fills `plan`; always true.
@@ -90,21 +94,21 @@ class MyChomper : public Chomper {
   static int directionFrom(CellPos current, CellPos next);
 
   // Read access for the analysis, tests and benchmarks.
-  const std::vector<MazeNode*>& getNodes() const { return nodes; }
-  MazeNode* nodeAtCell(int col, int row) const;
+  const std::vector<MazeNode*>& getNodes() const { return model.nodes(); }
+  MazeNode* nodeAtCell(int col, int row) const { return model.nodeAtCell(col, row); }
   const std::vector<MazeNode*>& getPlan() const { return plan; }
   const std::vector<MazeNode*>& resultList(Searcher searcher) const {
     return slots[searcher].result;
   }
   Window* getWindow() const { return window.get(); }
-  bool isGraphBuilt() const { return graphBuilt; }
+  bool isGraphBuilt() const { return model.isBuilt(); }
   bool hasPlan() const { return havePlan; }
   // The last route planning found nothing worthwhile nearby and looked at
   // the remaining food instead.
   bool usedFoodPhase() const { return foodPhaseUsed; }
   bool isNewGameSeen() const { return newGameSeen; }
-  bool isBlueSeen() const { return blueSeen; }
-  std::uint32_t getBlueStartMs() const { return blueStartMs; }
+  bool isBlueSeen() const { return forecast.isBlueSeen(); }
+  std::uint32_t getBlueStartMs() const { return forecast.blueStart(); }
   int getGhostPathLength() const { return ghostPathLength; }
   int getLocalRadius() const { return localRadius; }
 
@@ -124,7 +128,6 @@ class MyChomper : public Chomper {
   };
 
   // PathSearch.cpp
-  float blueChaseLevel() const;
   // The nodes a search from the searcher's cell to the target cell runs
   // between; false, with nothing touched, where findPath fails at once.
   bool searchEnds(int targetCol, int targetRow, Searcher searcher, const MazeNode*& startNode,
@@ -135,13 +138,6 @@ class MyChomper : public Chomper {
   // findOwnPath for a ghost, the score left out. While no cell has a cost
   // (`costsClear`), looked up where the same search has been made before.
   bool findOwnGhostPath(int targetCol, int targetRow, Searcher searcher, int cut, bool costsClear);
-
-  // PlayerModel.cpp
-  MazeNode* makeNode(int col, int row, int code);
-  void linkNeighbours();
-  void clearGhostWeights();
-  void noteFruit();
-  void noteFoodUnderChomper(const CellPos& chomperCell);
 
   // MoveDecision.cpp
   void startNewGameIfNeeded();
@@ -161,23 +157,16 @@ class MyChomper : public Chomper {
   void endRoutes();
 
   std::unique_ptr<Window> window;
-  std::vector<MazeNode*> nodes;            // every node, top row first
+  MazeModel model;
+  GhostForecast forecast;
   std::vector<MazeNode*> plan;             // next step first
   SearchSlot slots[SEARCH_SLOTS];          // chomper, red, green, orange, turquoise
   int ghostPathLength;
   int localRadius;
-  bool graphBuilt;
-  MazeNode* nodeAt[MAZE_ROWS][MAZE_COLS];  // [row from bottom][column]
-  int columns;
-  int rows;
-  bool blueSeen;
-  std::uint32_t blueStartMs;
-  int blueDurationMs;
   bool havePlan;
   bool newGameSeen;
   bool foodPhaseUsed = false;
 
-  std::vector<MazeNode> nodeStore;         // the nodes themselves, never reallocated
   PathFinder finder;                       // the search, laid out once the graph exists
   // The planning under way: its start, the last route found (where it was
   // found: in the finder or among the routes known without a search),

@@ -1,6 +1,6 @@
 // The A* search shared by the ghost predictions and the chomper's route
-// evaluation, the planning's way to its routes (searched, or known without a
-// search), and the weights a ghost's predicted path puts on the cells.
+// evaluation, and the planning's way to its routes (searched, or known
+// without a search).
 
 #include <algorithm>
 #include <cassert>
@@ -52,7 +52,7 @@ bool MyChomper::searchBetween(const MazeNode& startNode, const MazeNode& targetN
 bool MyChomper::findOwnGhostPath(int targetCol, int targetRow, Searcher searcher, int cut, bool costsClear) {
   assert(searcher != SEARCH_CHOMPER && "the chomper's searches are scored");
   assert((!costsClear ||
-          std::all_of(nodes.begin(), nodes.end(), [](const MazeNode* n) { return n->cost == 0; })) &&
+          std::all_of(model.nodes().begin(), model.nodes().end(), [](const MazeNode* n) { return n->cost == 0; })) &&
          "only a search over a map without costs is kept");
   const MazeNode* startNode = nullptr;
   const MazeNode* targetNode = nullptr;
@@ -64,7 +64,7 @@ bool MyChomper::findOwnGhostPath(int targetCol, int targetRow, Searcher searcher
   switch (clearPaths.find(startNode->index, targetNode->index, cut, first, last)) {
     case ClearPaths::Kept::REACHED:
       result.clear();
-      for (; first != last; ++first) result.push_back(&nodeStore[static_cast<std::size_t>(*first)]);
+      for (; first != last; ++first) result.push_back(&model.store()[*first]);
       return true;
     case ClearPaths::Kept::UNREACHED:
       result.clear();
@@ -81,7 +81,7 @@ void MyChomper::beginRoutes() {
   // Every route of a planning starts from the chomper's cell.
   routeStartCell = startCellOf(SEARCH_CHOMPER);
   routeStart = nodeAtCell(routeStartCell.getCol(), routeStartCell.getRow());
-  routeScore.begin(routeStartCell, nodes.size());
+  routeScore.begin(routeStartCell, model.nodes().size());
   plainRoutes.begin(routeStart);
   slotFollowsRoute = false;
 }
@@ -161,35 +161,8 @@ void MyChomper::cutPath(std::vector<MazeNode*>& result, int cut) {
   if (result.size() > keep) result.resize(keep);
 }
 
-float MyChomper::blueChaseLevel() const {
-  // Signed difference, so a clock that wraps round still gives the elapsed time.
-  const std::int32_t elapsed = static_cast<std::int32_t>(clock() - blueStartMs);
-  return static_cast<float>(120.0 - (static_cast<double>(elapsed) / blueDurationMs) * 100.0);
-}
-
 void MyChomper::applyGhostWeights(int ghost, bool blue) {
   assert(ghost >= SEARCH_RED && ghost <= SEARCH_TURQUOISE && "ghost number must be 1..4");
   if (ghost < SEARCH_RED || ghost > SEARCH_TURQUOISE) return;
-  const std::vector<MazeNode*>& kept = slots[ghost].result;
-  if (blue) {
-    const float t = blueChaseLevel();
-    if (t >= 10.0f) {
-      // Chase: cheap and rewarding cells, fading with distance and with time.
-      int k = 50;
-      for (MazeNode* node : kept) {
-        const float c = static_cast<float>((k / 100.0) * t);
-        node->bonus = static_cast<int>(c);
-        node->cost = static_cast<int>(-c);
-        k -= 10;
-      }
-      return;
-    }
-  }
-  // Danger: the cells nearest a hunting ghost are the worst to cross.
-  int i = 0;
-  for (MazeNode* node : kept) {
-    node->bonus = -120 + 20 * i;
-    node->cost = 150 - 20 * i;
-    ++i;
-  }
+  forecast.weighPath(slots[ghost].result, blue, clock);
 }

@@ -1,91 +1,20 @@
-// The player's model of the maze: building the graph, the reset at the start
-// of each game and the updates made on every decision.
-
-#include <cassert>
+// The player's memory from game to game: the model built, reset for a new
+// game, kept up to date when someone else steers, and the plan dropped.
 
 #include "player/GameQueries.h"
 #include "player/MyChomper.h"
 #include "player/Window.h"
 
-void MyChomper::rewardFor(MazeNode& node, int code) {
-  switch (code) {
-    case CELL_DOT:
-      node.reward = 10;
-      break;
-    case CELL_POWERPILL:
-      node.reward = 25;
-      break;
-    case CELL_FRUIT:
-      node.reward = 20;
-      break;
-    case CELL_DOOR:
-    case CELL_RED_GHOST:
-    case CELL_ORANGE_GHOST:
-    case CELL_GREEN_GHOST:
-    case CELL_TURQUOISE_GHOST:
-      node.reward = -50;
-      break;
-    default:
-      node.reward = 0;
-      break;
-  }
-}
-
 void MyChomper::buildGraph() {
-  if (graphBuilt) return;  // exits and nodes are fixed for the player's life
-  nodeStore.reserve(static_cast<std::size_t>(rows * columns));
-  for (int row = rows - 1; row >= 0; --row) {
-    for (int col = 0; col < columns; ++col) {
-      const int code = cellCodeAt(col, row);
-      if (isWalkableCode(code)) makeNode(col, row, code);
-    }
-  }
-  linkNeighbours();
-  finder.build(nodes, nodeStore.data());
-  plainRoutes.build(nodes);
+  if (model.isBuilt()) return;
+  model.build();
+  finder.build(model.nodes(), model.store());
+  plainRoutes.build(model.nodes());
   forgetKeptPredictions();
-  graphBuilt = true;
-}
-
-MazeNode* MyChomper::makeNode(int col, int row, int code) {
-  assert(nodeStore.size() < nodeStore.capacity() && "node storage must never move");
-  nodeStore.emplace_back();
-  MazeNode* node = &nodeStore.back();
-  node->cell = CellPos(col, row);
-  node->exitUp = isWalkableCode(cellCodeAt(col, row + 1));
-  node->exitDown = isWalkableCode(cellCodeAt(col, row - 1));
-  // Tunnel ends lead out of the grid to the far side.
-  node->exitLeft = (col == 0 && code == CELL_TUNNEL) || isWalkableCode(cellCodeAt(col - 1, row));
-  node->exitRight =
-      (col == columns - 1 && code == CELL_TUNNEL) || isWalkableCode(cellCodeAt(col + 1, row));
-  node->code = code;
-  rewardFor(*node, code);
-  node->index = static_cast<int>(nodes.size());
-  nodes.push_back(node);
-  nodeAt[row][col] = node;
-  return node;
-}
-
-void MyChomper::linkNeighbours() {
-  for (MazeNode* node : nodes) {
-    const int col = node->cell.getCol();
-    const int row = node->cell.getRow();
-    const int leftCol = col == 0 ? columns - 1 : col - 1;
-    const int rightCol = col == columns - 1 ? 0 : col + 1;
-    node->neighbours[0] = node->exitUp ? nodeAtCell(col, row + 1) : nullptr;
-    node->neighbours[1] = node->exitDown ? nodeAtCell(col, row - 1) : nullptr;
-    node->neighbours[2] = node->exitLeft ? nodeAtCell(leftCol, row) : nullptr;
-    node->neighbours[3] = node->exitRight ? nodeAtCell(rightCol, row) : nullptr;
-  }
 }
 
 void MyChomper::resetForNewGame() {
-  for (MazeNode* node : nodes) {
-    const CellPos& cell = node->cell;
-    rewardFor(*node, cellCodeAt(cell.getCol(), cell.getRow()));
-    node->code = cellCodeAt(cell.getCol(), cell.getRow());
-    node->eaten = false;
-  }
+  model.resetToMaze();
   window->resetMaze();
 }
 
@@ -93,8 +22,7 @@ void MyChomper::startGame() {
   resetForNewGame();
   // The first decision resets the model again, as in any game.
   newGameSeen = false;
-  blueSeen = false;
-  blueStartMs = 0;
+  forecast.restart();
   havePlan = false;
   foodPhaseUsed = false;
   plan.clear();
@@ -102,42 +30,16 @@ void MyChomper::startGame() {
 }
 
 void MyChomper::keepUp() {
-  if (!graphBuilt) buildGraph();
+  buildGraph();
   startNewGameIfNeeded();
-  clearGhostWeights();
+  model.clearGhostWeights();
   watchBluePeriod(anyGhostBlue());
-  if (isFruitShown()) noteFruit();
-  noteFoodUnderChomper(cellPosition());
+  if (isFruitShown()) model.noteFruit();
+  model.noteFoodUnderChomper(cellPosition());
   dropPlan();
 }
 
 void MyChomper::dropPlan() {
   plan.clear();
   havePlan = false;
-}
-
-void MyChomper::clearGhostWeights() {
-  for (MazeNode* node : nodes) {
-    node->bonus = 0;
-    node->cost = 0;
-  }
-}
-
-void MyChomper::noteFruit() {
-  const CellPos cell = fruitCell();
-  MazeNode* node = nodeAtCell(cell.getCol(), cell.getRow());
-  if (node == nullptr) return;
-  node->reward = 20;
-  node->code = CELL_FRUIT;
-  node->eaten = false;
-}
-
-void MyChomper::noteFoodUnderChomper(const CellPos& chomperCell) {
-  MazeNode* node = nodeAtCell(chomperCell.getCol(), chomperCell.getRow());
-  if (node == nullptr || node->reward + node->bonus == 0) return;
-  node->reward = 0;
-  if (node->code == CELL_DOT || node->code == CELL_POWERPILL) {
-    node->code = CELL_EMPTY;
-    node->eaten = true;
-  }
 }
