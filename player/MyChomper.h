@@ -15,13 +15,12 @@
 #include "actors/CellPos.h"
 #include "actors/Chomper.h"
 #include "maze/GameState.h"
+#include "player/ChomperRoutes.h"
 #include "player/ClearPaths.h"
 #include "player/GhostForecast.h"
 #include "player/MazeModel.h"
 #include "player/MazeNode.h"
 #include "player/PathFinder.h"
-#include "player/PlainRoutes.h"
-#include "player/RouteScore.h"
 #include "player/SearchStandIn.h"
 
 class Window;
@@ -148,9 +147,10 @@ class MyChomper : public Chomper {
   bool planLocal(const LocalWindow& area);
   void planFood();
 
-  // PathSearch.cpp: the planning's chomper routes. tryRoute is findPath for
-  // the chomper, with cut 0; takeRoute copies the route it has just found
-  // into the plan; endRoutes leaves the chomper's slot as findPath would.
+  // PathSearch.cpp: the planning's chomper routes (ChomperRoutes). tryRoute
+  // is findPath for the chomper, with cut 0; takeRoute copies the route it
+  // has just found into the plan; endRoutes leaves the chomper's slot as
+  // findPath would.
   void beginRoutes();
   bool tryRoute(int targetCol, int targetRow, double& score);
   void takeRoute();
@@ -168,17 +168,7 @@ class MyChomper : public Chomper {
   bool foodPhaseUsed = false;
 
   PathFinder finder;                       // the search, laid out once the graph exists
-  // The planning under way: its start, the last route found (where it was
-  // found: in the finder or among the routes known without a search),
-  // whether the last search found it, and whether the chomper's slot still
-  // has to take that search's outcome.
-  CellPos routeStartCell;
-  const MazeNode* routeStart = nullptr;
-  PathFinder::Route route{nullptr, nullptr};
-  bool routeFound = false;
-  bool slotFollowsRoute = false;
-  RouteScore routeScore;
-  PlainRoutes plainRoutes;                 // routes known without a search
+  ChomperRoutes routes;                    // the planning's routes
   ClearPaths clearPaths;                   // ghost predictions made with no costs
   MsClock clock;
   SearchStandIn* standIn = nullptr;

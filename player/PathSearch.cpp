@@ -79,53 +79,31 @@ bool MyChomper::findOwnGhostPath(int targetCol, int targetRow, Searcher searcher
 
 void MyChomper::beginRoutes() {
   // Every route of a planning starts from the chomper's cell.
-  routeStartCell = startCellOf(SEARCH_CHOMPER);
-  routeStart = nodeAtCell(routeStartCell.getCol(), routeStartCell.getRow());
-  routeScore.begin(routeStartCell, model.nodes().size());
-  plainRoutes.begin(routeStart);
-  slotFollowsRoute = false;
+  const CellPos start = startCellOf(SEARCH_CHOMPER);
+  routes.begin(start, nodeAtCell(start.getCol(), start.getRow()), model.nodes().size());
 }
 
 bool MyChomper::tryRoute(int targetCol, int targetRow, double& score) {
   if (standIn != nullptr) return findPath(targetCol, targetRow, SEARCH_CHOMPER, 0, score);
   // findOwnPath for the chomper, with the start looked up once, no search
-  // where the route is known without one (PlainRoutes), and the route left
-  // where it was found until it is taken.
+  // where the route is known without one, and the route left where it was
+  // found until it is taken.
   const MazeNode* targetNode = nodeAtCell(targetCol, targetRow);
-  if (targetNode == nullptr || !isWalkableCell(targetCol, targetRow) || routeStart == nullptr) {
-    return false;
-  }
-  slotFollowsRoute = true;
-  if (plainRoutes.known(targetNode, route.first, route.last)) {
-    routeFound = true;
-  } else {
-    routeFound = finder.reach(routeStart->index, targetNode->index);
-    if (!routeFound) return false;
-    route = finder.route(targetNode->index, false);
-  }
-  routeScore.add(route.first, route.last, score);
-  return true;
+  if (targetNode == nullptr || !isWalkableCell(targetCol, targetRow)) return false;
+  return routes.tryRoute(*targetNode, finder, score);
 }
 
 void MyChomper::takeRoute() {
   if (standIn != nullptr) {
     plan = slots[SEARCH_CHOMPER].result;
   } else {
-    plan.assign(route.first, route.last);
+    routes.take(plan);
   }
 }
 
 void MyChomper::endRoutes() {
-  // The chomper's slot ends as findPath would have left it: with the last
-  // search's route, or empty when that search failed.
-  if (!slotFollowsRoute) return;
-  std::vector<MazeNode*>& result = slots[SEARCH_CHOMPER].result;
-  if (routeFound) {
-    result.assign(route.first, route.last);
-  } else {
-    result.clear();
-  }
-  slotFollowsRoute = false;
+  // The chomper's slot ends as findPath would have left it.
+  routes.end(slots[SEARCH_CHOMPER].result);
 }
 
 CellPos MyChomper::startCellOf(Searcher searcher) const {

@@ -9,7 +9,7 @@ void MyChomper::buildGraph() {
   if (model.isBuilt()) return;
   model.build();
   finder.build(model.nodes(), model.store());
-  plainRoutes.build(model.nodes());
+  routes.build(model.nodes());
   forgetKeptPredictions();
 }
 
