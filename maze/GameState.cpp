@@ -20,10 +20,6 @@ bool attackMode = false;
 
 GameSettings gameSettings;
 
-std::array<Ghost*, GHOST_PLACES> ghostsInPlayOrder() {
-  return {redGhost, greenGhost, orangeGhost, turquoiseGhost};
-}
-
 Ghost*& ghostAt(int place) {
   Ghost** const places[GHOST_PLACES] = {&redGhost, &greenGhost, &orangeGhost, &turquoiseGhost};
   return *places[place];

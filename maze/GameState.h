@@ -46,7 +46,9 @@ extern Ghost* orangeGhost;
 extern Ghost* turquoiseGhost;
 
 // The ghosts in play order (red, green, orange, turquoise); null = absent.
-std::array<Ghost*, GHOST_PLACES> ghostsInPlayOrder();
+inline std::array<Ghost*, GHOST_PLACES> ghostsInPlayOrder() {
+  return {redGhost, greenGhost, orangeGhost, turquoiseGhost};
+}
 // The game state's pointer to the ghost at that place of the play order.
 Ghost*& ghostAt(int place);
 

@@ -26,19 +26,7 @@ class ChomperRoutes {
   }
   // The route to `target` (a walkable cell's node): false when there is none;
   // else its score is added to `score`.
-  bool tryRoute(const MazeNode& target, PathFinder& finder, double& score) {
-    if (routeStart == nullptr) return false;
-    slotFollowsRoute = true;
-    if (plainRoutes.known(&target, route.first, route.last)) {
-      routeFound = true;
-    } else {
-      routeFound = finder.reach(routeStart->index, target.index);
-      if (!routeFound) return false;
-      route = finder.route(target.index, false);
-    }
-    routeScore.add(route.first, route.last, score);
-    return true;
-  }
+  bool tryRoute(const MazeNode& target, PathFinder& finder, double& score);
   // The route just found, next step first.
   void take(std::vector<MazeNode*>& plan) const { plan.assign(route.first, route.last); }
   // Leaves the chomper's search slot as a search for the last route tried
