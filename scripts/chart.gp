@@ -1,9 +1,15 @@
-# The chart of scripts/chart. Variables: summary (chompsim --summarize output),
-# scores (lines "SET SCORE"), sets (how many), out (the PNG), heading.
+# The chart of scripts/chart, run as gnuplot -c chart.gp SUMMARY SCORES OUT SETS
+# HEADING: SUMMARY is chompsim --summarize output, SCORES lines "SET SCORE",
+# OUT the PNG, SETS how many sets, HEADING the title. They are only ever data.
+summary = ARG1
+scores = ARG2
+out = ARG3
+sets = int(ARG4)
+heading = ARG5
 # The x ranges are given: autoscaling fails on a single set.
 set terminal pngcairo size 1100,480 font ",10"
 set output out
-set multiplot layout 1,2 title heading
+set multiplot layout 1,2 title heading noenhanced
 set style fill solid 0.4 border -1
 set key off
 set xtics nomirror

@@ -8,7 +8,7 @@ program() {  # NAME
   local name=$1 given
   given=$(printf '%s' "$name" | tr '[:lower:]' '[:upper:]')
   if [ -n "${!given:-}" ]; then
-    realpath "${!given}"
+    realpath -- "${!given}"
     return
   fi
   "$ROOT/scripts/deps" >&2

@@ -54,8 +54,16 @@ TEST_F(ChompsimTest, rowsDoNotDependOnWorkersOrShardsAndGame5EqualsItsSeedPlayed
   ASSERT_EQ(run({SCRIPTS + "experiment", "--shards", "2", "--out", "t.csv", "--games", "6", sets[0], sets[1],
                  sets[2], sets[3]}), 0) << output;
   EXPECT_EQ(linesOf(readFile("t.csv")), one);
-  EXPECT_EQ(run({SCRIPTS + "chart", "t.csv", "t.png"}), 0) << output;
-  EXPECT_EQ(readFile("t.png").substr(0, 8), "\x89PNG\r\n\x1a\n");
+  // Names reach gnuplot as data: quotes, code and a leading dash draw and run nothing.
+  for (const std::string name : {"bob's runs", "-a'; system('touch pwned'); b='"}) {
+    std::filesystem::copy_file("t.csv", name + ".csv");
+    EXPECT_EQ(run({SCRIPTS + "chart", name + ".csv"}), 0) << output;
+    EXPECT_EQ(readFile(name + ".png").substr(0, 8), "\x89PNG\r\n\x1a\n") << name;
+  }
+  EXPECT_FALSE(std::filesystem::exists("pwned"));
+  // A picture the disk cannot hold is a failure and leaves nothing behind.
+  EXPECT_NE(run({"bash", "-c", "ulimit -f 8; exec \"$0\" \"$@\"", SCRIPTS + "chart", "t.csv", "t.png"}), 0);
+  EXPECT_FALSE(std::filesystem::exists("t.png"));
   const std::vector<std::string> fifth = table({"--seed", "5", "--games", "1", sets[0], sets[1]});
   ASSERT_EQ(fifth.size(), 2u);
   EXPECT_EQ(fifth[1], one[5]);
