@@ -5,27 +5,24 @@
 #include "python/ChompEnv.h"
 
 #include <climits>
-#include <fstream>
+#include <filesystem>
 
 #include "actors/Chomper.h"
+#include "game/SeedRange.h"
 #include "maze/GameState.h"
+#include "python/PyIntegers.h"
 #include "python/Observation.h"
 
 namespace {
+
+const char* const BUSY = "this chomp.Env is playing chomp.evaluate's games: it takes no calls until they end";
 
 // The one open environment of this process (the game state is process-wide).
 bool envOpen = false;
 
 unsigned seedFrom(const py::handle& seed) {
-  if (!PyIndex_Check(seed.ptr()) || PyBool_Check(seed.ptr())) {
-    throw py::type_error("seed must be an integer >= 1 or None");
-  }
-  const long long value = py::int_(py::reinterpret_borrow<py::object>(seed)).cast<long long>();
-  if (value < 1 || value > UINT_MAX) {
-    throw py::value_error("seed must be between 1 and " + std::to_string(UINT_MAX) + ", not " +
-                          std::to_string(value));
-  }
-  return static_cast<unsigned>(value);
+  return static_cast<unsigned>(integerArgument(seed, kFirstSeed, kLastSeed, "seed",
+                                               "an integer from 1 to " + std::to_string(kLastSeed) + " or None"));
 }
 
 }  // namespace
@@ -34,27 +31,41 @@ HeadlessSettings settingsFrom(const py::object& config, const py::dict& settings
   HeadlessSettings wanted;
   if (!config.is_none()) {
     wanted.config.file = py::str(config);
-    // The game takes a missing file for the defaults; asked for by name, it is a mistake.
-    if (!std::ifstream(wanted.config.file)) {
+    // The game takes a missing file for the defaults; asked for by name, it is a
+    // mistake. Only a regular file is read: a named pipe would block for ever.
+    std::error_code error;
+    const auto status = std::filesystem::status(wanted.config.file, error);
+    if (!std::filesystem::exists(status)) {
       PyErr_SetString(PyExc_FileNotFoundError, ("config file not found: " + wanted.config.file).c_str());
       throw py::error_already_set();
     }
+    if (!std::filesystem::is_regular_file(status)) {
+      throw py::value_error("config must name a regular file: " + wanted.config.file);
+    }
   }
-  for (const auto& item : settings) {
-    const std::string key = py::str(item.first);
+  // A copy of the items: nothing a key or value does can change what is walked.
+  const py::list items(settings.attr("items")());
+  for (const py::handle item : items) {
+    const py::tuple pair = py::reinterpret_borrow<py::tuple>(item);
+    if (!PyUnicode_Check(pair[0].ptr())) throw py::type_error("setting names must be strings");
+    const std::string key = pair[0].cast<std::string>();
     if (!HeadlessGame::isSettingKey(key)) throw py::value_error("unknown setting: '" + key + "'");
-    if (!PyLong_Check(item.second.ptr()) || PyBool_Check(item.second.ptr())) {
-      throw py::type_error("setting '" + key + "' must be an integer");
-    }
-    const long long value = item.second.cast<long long>();
-    if (value < 0 || value > INT_MAX) {
-      throw py::value_error("setting '" + key + "' must be between 0 and " + std::to_string(INT_MAX));
-    }
+    const long long value = integerArgument(pair[1], 0, INT_MAX, "setting '" + key + "'",
+                                            "an integer from 0 to " + std::to_string(INT_MAX));
     wanted.config.settings.emplace_back(key, static_cast<int>(value));
   }
   if (maxMoves < 1) throw py::value_error("max_moves must be at least 1");
   wanted.maxMoves = maxMoves;
   return wanted;
+}
+
+ChompEnv& envOf(const py::handle& self) {
+  if (!py::isinstance<ChompEnv>(self)) throw py::type_error("not a chomp.Env");
+  auto* instance = reinterpret_cast<py::detail::instance*>(self.ptr());
+  const py::detail::value_and_holder held =
+      instance->get_value_and_holder(py::detail::get_type_info(typeid(ChompEnv)));
+  if (!held.holder_constructed()) throw py::type_error("this chomp.Env was never made: its __init__ did not run");
+  return *held.value_ptr<ChompEnv>();
 }
 
 ChompEnv::ChompEnv(const py::object& config, const py::dict& settings, long long maxMoves)
@@ -69,9 +80,14 @@ ChompEnv::ChompEnv(const py::object& config, const py::dict& settings, long long
   envOpen = true;
 }
 
-ChompEnv::~ChompEnv() { close(); }
+ChompEnv::~ChompEnv() { release(); }
 
 void ChompEnv::close() {
+  if (evaluating) throw std::runtime_error(BUSY);
+  release();
+}
+
+void ChompEnv::release() {
   if (!game) return;
   game.reset();
   envOpen = false;
@@ -79,6 +95,7 @@ void ChompEnv::close() {
 }
 
 void ChompEnv::requireOpen() const {
+  if (evaluating) throw std::runtime_error(BUSY);
   if (!game) throw std::runtime_error("this chomp.Env is closed");
 }
 
@@ -95,7 +112,8 @@ py::tuple ChompEnv::reset(const py::object& seed) {
     seedGiven = true;
     game->reset(lastSeed);
   } else if (seedGiven) {
-    game->reset(++lastSeed == 0 ? ++lastSeed : lastSeed);
+    lastSeed = lastSeed >= kLastSeed ? kFirstSeed : lastSeed + 1;
+    game->reset(lastSeed);
   } else if (gameSettings.seed > 0) {
     game->resetNext();
   } else {
@@ -148,10 +166,12 @@ HeadlessGame& ChompEnv::playWith(const std::vector<std::pair<std::string, int>>&
   wanted.config.settings.insert(wanted.config.settings.end(), extra.begin(), extra.end());
   game->configure(wanted);
   started = false;
+  evaluating = true;
   return *game;
 }
 
 void ChompEnv::restoreSettings() {
+  evaluating = false;
   if (!game) return;
   game->configure(own);
   started = false;

@@ -40,23 +40,27 @@ class ChompEnv {
   py::dict observation() const;
   py::dict info() const;
   // Releases the game; the process may then open another environment.
+  // Like every method, RuntimeError while evaluate plays on this environment.
   void close();
   bool closed() const { return !game; }
 
   // For evaluate: plays its games on this environment's game with extra
   // settings (the ghosts), then restores the environment's own, which ends
-  // the current game.
+  // the current game. In between every other call raises RuntimeError, so a
+  // policy cannot close, reset or step the game under evaluate.
   HeadlessGame& playWith(const std::vector<std::pair<std::string, int>>& extra);
   void restoreSettings();
   const HeadlessSettings& settings() const { return own; }
 
  private:
-  void requireOpen() const;
+  void requireOpen() const;  // open, and evaluate is not playing on it
+  void release();
   void requirePlaying() const;  // a game was reset and has not ended
 
   std::unique_ptr<HeadlessGame> game;
   HeadlessSettings own;
   bool started = false;
+  bool evaluating = false;
   int lastScore = 0;
   bool seedGiven = false;
   unsigned lastSeed = 0;
@@ -66,3 +70,6 @@ class ChompEnv {
 // ValueError (unknown setting, negative value, max_moves < 1) or
 // FileNotFoundError.
 HeadlessSettings settingsFrom(const py::object& config, const py::dict& settings, long long maxMoves);
+// The environment that a Python object is; TypeError when it is none, or
+// when its __init__ never ran (Env.__new__(Env)) or failed.
+ChompEnv& envOf(const py::handle& self);

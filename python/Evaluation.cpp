@@ -3,14 +3,15 @@
 
 #include "python/Evaluation.h"
 
-#include <climits>
 #include <sstream>
 
 #include "maze/GameState.h"
 #include "game/GhostSet.h"
 #include "game/OutcomeCsv.h"
 #include "game/OutcomeSummary.h"
+#include "game/SeedRange.h"
 #include "python/Observation.h"
+#include "python/PyIntegers.h"
 
 namespace {
 
@@ -104,12 +105,13 @@ std::vector<std::pair<std::string, int>> ghostSettings(const std::string& text) 
   return set.overrides();
 }
 
-py::dict evaluate(ChompEnv& env, const py::object& policy, long long games, long long seed,
-                  const py::object& ghosts) {
-  if (games < 1) throw py::value_error("games must be at least 1");
-  if (seed < 1 || seed > static_cast<long long>(UINT_MAX) - games + 1) {
-    throw py::value_error("seed must be at least 1, and seed + games - 1 at most " +
-                          std::to_string(UINT_MAX));
+py::dict evaluate(ChompEnv& env, const py::object& policy, const py::handle& gamesGiven,
+                  const py::handle& seedGiven, const py::object& ghosts) {
+  const long long games = integerArgument(gamesGiven, 1, kLastSeed, "games", "an integer >= 1");
+  const long long seed = integerArgument(seedGiven, kFirstSeed, kLastSeed, "seed",
+                                         "an integer from 1 to " + std::to_string(kLastSeed));
+  if (seed + games - 1 > kLastSeed) {
+    throw py::value_error("seed + games - 1 must be at most " + std::to_string(kLastSeed));
   }
   if (!policy.is_none() && !PyCallable_Check(policy.ptr())) {
     throw py::type_error("policy must be callable (observation -> action) or None for the built-in player");

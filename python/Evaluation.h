@@ -29,5 +29,5 @@ std::vector<std::pair<std::string, int>> ghostSettings(const std::string& set);
 // processes, say): the same figures, without "rows".
 py::dict summarize(const py::iterable& rows);
 
-py::dict evaluate(ChompEnv& env, const py::object& policy, long long games, long long seed,
+py::dict evaluate(ChompEnv& env, const py::object& policy, const py::handle& games, const py::handle& seed,
                   const py::object& ghosts);

@@ -11,6 +11,7 @@
 #include "actors/Chomper.h"
 #include "actors/Ghost.h"
 #include "maze/GameState.h"
+#include "python/PyIntegers.h"
 
 namespace {
 
@@ -71,18 +72,5 @@ int actionOfDirection(int direction) {
 }
 
 int actionFrom(const py::handle& action) {
-  // bool is an int to Python, but True as "up" is surely a mistake.
-  if (!PyIndex_Check(action.ptr()) || PyBool_Check(action.ptr())) {
-    throw py::type_error("action must be an integer 0-3 (0 left, 1 up, 2 right, 3 down), not " +
-                         std::string(py::str(py::type::handle_of(action).attr("__name__"))));
-  }
-  const py::int_ value = py::reinterpret_steal<py::int_>(PyNumber_Index(action.ptr()));
-  if (!value) throw py::error_already_set();
-  int overflow = 0;
-  const long long number = PyLong_AsLongLongAndOverflow(value.ptr(), &overflow);
-  if (overflow != 0 || number < 0 || number > 3) {
-    throw py::value_error("action must be 0 left, 1 up, 2 right or 3 down, not " +
-                          (overflow != 0 ? std::string("a number that large") : std::to_string(number)));
-  }
-  return static_cast<int>(number);
+  return static_cast<int>(integerArgument(action, 0, 3, "action", "an integer 0-3 (0 left, 1 up, 2 right, 3 down)"));
 }

@@ -112,7 +112,18 @@ BAD_INPUT = [
     ("no games", lambda e: chomp.evaluate(None, games=0, env=e), ValueError, "games"),
     ("policy fails", lambda e: chomp.evaluate(lambda o: 1 / 0, games=1, env=e), ZeroDivisionError, ""),
     ("policy action", lambda e: chomp.evaluate(lambda o: 9, games=1, env=e), ValueError, "not 9"),
-]
+    ("numpy bool action", lambda e: e.step(np.True_), TypeError, "not bool"),
+    ("seed beyond chompsim's", lambda e: e.reset(seed=2**31), ValueError, "2147483647"),
+    ("series beyond", lambda e: chomp.evaluate(None, games=2, seed=2**31 - 1, env=e), ValueError, "2147483647"),
+    ("bool games", lambda e: chomp.evaluate(None, games=True, env=e), TypeError, "not bool"),
+    ("numpy bool setting", lambda e: chomp.Env(settings={"fps": np.bool_(1)}), TypeError, "'fps'"),
+    ("config folder", lambda e: chomp.Env(config=ROOT), ValueError, "regular file"),
+    ("config device", lambda e: chomp.Env(config="/dev/null"), ValueError, "regular file"),
+    ("never made", lambda e: chomp.Env.__new__(chomp.Env).reset(seed=1), TypeError, "__init__"),
+] + [(f"{name} inside evaluate", lambda e, call=call: chomp.evaluate(lambda o: call(e), games=1, env=e),
+      RuntimeError, "evaluate") for name, call in [
+    ("close", lambda e: e.close()), ("reset", lambda e: e.reset(seed=2)), ("step", lambda e: e.step(0)),
+    ("evaluate", lambda e: chomp.evaluate(None, games=1, env=e))]]
 
 
 @pytest.mark.parametrize("name,call,error,message", BAD_INPUT, ids=[case[0] for case in BAD_INPUT])
@@ -122,6 +133,22 @@ def test_bad_input_raises_and_the_process_plays_on(env, name, call, error, messa
         call(env)
     _, _, info = play(env, 1, lambda observation: env.builtin_action())
     assert info["score"] == chomp.evaluate(None, games=1, seed=1, env=env)["score_mean"]
+
+
+def test_settings_are_read_from_a_copy_and_config_names_a_regular_file(tmp_path):
+    os.mkfifo(tmp_path / "fifo")
+    with pytest.raises(ValueError, match="regular file"):
+        chomp.Env(config=str(tmp_path / "fifo"))
+    settings = {}
+
+    class Key(str):
+        def __str__(self):
+            settings.clear()
+            return "fps"
+    settings.update({Key("red_ghost"): np.int64(0), "green_ghost": np.int8(0), "orange_ghost": 0,
+                     "turquoise_ghost": 0})
+    with chomp.Env(settings=settings) as e:
+        assert (e.reset(seed=1)[0]["ghosts"][:, 5] == 0).all()
 
 
 def test_the_example_comparison_on_a_few_seeds(tmp_path):
