@@ -7,11 +7,17 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/OrderedRows.h"
@@ -22,6 +28,7 @@
 #include "game/HeadlessGame.h"
 #include "maze/GameState.h"
 #include "game/OutcomeCsv.h"
+#include "game/SeedRange.h"
 
 namespace {
 
@@ -49,7 +56,7 @@ void addOptions(CLI::App& app, SimOptions& sim) {
   app.add_option("--games", sim.games, "games per ghost set (at least 1)")
       ->type_name("N")->check(atLeast(1, INT_MAX))->capture_default_str();
   app.add_option("--seed", sim.seed, "game i of every ghost set is played with seed S + i - 1 (S >= 1)")
-      ->type_name("S")->check(atLeast(1, INT_MAX))->capture_default_str();
+      ->type_name("S")->check(atLeast(kFirstSeed, kLastSeed))->capture_default_str();
   app.add_option("--ghosts", sim.ghosts,
                  "a ghost set to play (repeatable): all, none, or a list such as red,turquoise; "
                  "default: the configuration's ghosts")
@@ -106,9 +113,15 @@ bool makePlan(const CommandLine& options, const SimOptions& sim, BatchPlan& plan
   int n = 1;
   if (!readShard(sim.shard, k, n, problem) || !readGhostSets(options, sim, plan.sets, problem)) return false;
   // Every seed must be one the game's "seed" key can take, so any row can be replayed.
-  if (sim.seed + sim.games - 1 > INT_MAX) {
+  if (sim.seed + sim.games - 1 > kLastSeed) {
     problem = "--seed " + std::to_string(sim.seed) + " with " + std::to_string(sim.games) +
-              " games goes beyond seed " + std::to_string(INT_MAX);
+              " games goes beyond seed " + std::to_string(kLastSeed);
+    return false;
+  }
+  // The parent keeps one outcome per game for the summary.
+  const double bytes = static_cast<double>(plan.sets.size()) * sim.games * (sizeof(GameOutcome) + sizeof(unsigned));
+  if (bytes > static_cast<double>(sysconf(_SC_PHYS_PAGES)) * sysconf(_SC_PAGE_SIZE)) {
+    problem = "--games " + std::to_string(sim.games) + ": the summary of that many games does not fit in memory";
     return false;
   }
   for (int i = 1; i <= sim.games; ++i) {
@@ -120,9 +133,39 @@ bool makePlan(const CommandLine& options, const SimOptions& sim, BatchPlan& plan
   return true;
 }
 
-// The results file is only ever appended to; creating it here tells at once
-// whether it can be.
-bool checkResultsFile(const std::string& path, std::string& problem) {
+// Two names of one file, whether or not it exists yet.
+bool sameFile(const std::string& a, const std::string& b) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  return fs::equivalent(a, b, error) || fs::absolute(a).lexically_normal() == fs::absolute(b).lexically_normal();
+}
+
+// The files a run writes: named, distinct from each other and from the
+// configuration, and regular files (a named pipe would block the run for
+// ever, a device swallow or refuse the rows).
+bool checkOutputs(const CLI::App& app, const SimOptions& sim, const std::string& config, std::string& problem) {
+  namespace fs = std::filesystem;
+  const std::vector<std::pair<std::string, std::string>> outputs = {{"--csv", sim.csv}, {"--results", sim.results}};
+  for (std::size_t i = 0; i < outputs.size(); ++i) {
+    const std::string& name = outputs[i].second;
+    if (app.count(outputs[i].first) == 0) continue;
+    std::error_code error;
+    const fs::file_status status = fs::status(name, error);
+    if (name.empty()) {
+      problem = outputs[i].first + " wants a file name";
+    } else if (fs::exists(status) && !fs::is_regular_file(status)) {
+      problem = outputs[i].first + " " + name + ": not a regular file";
+    } else if (!config.empty() && sameFile(name, config)) {
+      problem = outputs[i].first + " " + name + ": is the configuration file";
+    } else if (i == 1 && app.count("--csv") > 0 && sameFile(name, sim.csv)) {
+      problem = "--results " + name + ": is the --csv table too";
+    }
+    if (!problem.empty()) return false;
+  }
+  return true;
+}
+
+bool createResultsFile(const std::string& path, std::string& problem) {
   if (path.empty()) return true;
   std::FILE* file = std::fopen(path.c_str(), "a");
   if (file == nullptr) {
@@ -133,13 +176,11 @@ bool checkResultsFile(const std::string& path, std::string& problem) {
   return true;
 }
 
-void printSummary(const std::vector<std::string>& rows) {
-  SummaryTable table;
-  for (const std::string& text : rows) {
-    OutcomeRow row;
-    if (OutcomeCsv::parse(text, row)) table.add(row);
-  }
-  table.print(stdout);
+// Standard output is where the summary goes: a summary it cannot take is a failure.
+int summaryWritten() {
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+  std::fprintf(stderr, "chompsim: the summary could not be written to standard output: %s\n", std::strerror(errno));
+  return 1;
 }
 
 int play(const BatchPlan& plan, OrderedRows& rows, const std::string& csv) {
@@ -151,6 +192,13 @@ int play(const BatchPlan& plan, OrderedRows& rows, const std::string& csv) {
   });
   bar.finish();
   const bool written = rows.flushAll();
+  if (!written) {
+    std::fprintf(stderr, "chompsim: writing %s failed (%s): it holds its first %zu rows, each whole\n",
+                 csv.c_str(), rows.failure().c_str(), rows.rowsInFile());
+  }
+  if (batch.lostResults() > 0) {
+    std::fprintf(stderr, "chompsim: %zu results lines lost\n", batch.lostResults());
+  }
   if (status == BatchRun::INTERRUPTED) {
     std::fprintf(stderr, "chompsim: stopped after %zu of %zu games\n", rows.received(), batch.games());
     return 130;
@@ -159,18 +207,21 @@ int play(const BatchPlan& plan, OrderedRows& rows, const std::string& csv) {
     std::fprintf(stderr, "chompsim: %s\n", batch.failure().c_str());
     return 1;
   }
-  if (!written) {
-    std::fprintf(stderr, "chompsim: writing %s failed\n", csv.c_str());
-    return 1;
-  }
-  printSummary(rows.inOrder());
-  return 0;
+  rows.summary().print(stdout);
+  return summaryWritten() != 0 || !written || batch.lostResults() > 0 ? 1 : 0;
 }
 
 // Reads tables written by --csv (whole files, shards, or files joined with
-// their headers); false with the reason for anything else.
+// their headers); false with the reason for anything else: a file that is
+// not a regular one, a row cut short of its line break, a game listed twice.
 bool readTables(const std::vector<std::string>& files, SummaryTable& table, std::string& problem) {
+  std::set<std::pair<std::string, unsigned>> seen;
   for (const std::string& file : files) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+      problem = file + ":1: not a regular file";
+      return false;
+    }
     std::ifstream in(file);
     std::string line;
     if (!in || !std::getline(in, line) || line != OutcomeCsv::header()) {
@@ -179,9 +230,19 @@ bool readTables(const std::vector<std::string>& files, SummaryTable& table, std:
     }
     for (int number = 2; std::getline(in, line); ++number) {
       OutcomeRow row;
+      const std::string where = file + ":" + std::to_string(number) + ": ";
+      if (in.eof()) {
+        problem = where + "the last row has no line break: the table was cut";
+        return false;
+      }
       if (line == OutcomeCsv::header()) continue;
       if (!OutcomeCsv::parse(line, row)) {
-        problem = file + ":" + std::to_string(number) + ": not a row of a chompsim table";
+        problem = where + "not a row of a chompsim table";
+        return false;
+      }
+      if (!seen.emplace(row.ghosts.name(), row.outcome.seed).second) {
+        problem = where + "seed " + std::to_string(row.outcome.seed) + " of set " + row.ghosts.name() +
+                  " again (a table and its own shards?)";
         return false;
       }
       table.add(row);
@@ -207,6 +268,8 @@ int main(int argc, char** argv) {
       "summarises them per ghost set: games, won % with its 95% interval, scores, moves.");
   SimOptions sim;
   addOptions(options.options(), sim);
+  // A file-size limit makes a write fail, which is said, instead of ending the run.
+  signal(SIGXFSZ, SIG_IGN);
   const int parsed = options.parse(argc, argv);
   if (parsed != CommandLine::kRun) return parsed;
   std::string problem;
@@ -218,12 +281,16 @@ int main(int argc, char** argv) {
     SummaryTable table;
     if (!readTables(sim.summarize, table, problem)) return options.usageError(problem);
     table.print(stdout);
-    return 0;
+    return summaryWritten();
+  }
+  if (!checkOutputs(options.options(), sim, options.configSource().file, problem)) {
+    return options.usageError(problem);
   }
   BatchPlan plan;
   if (!makePlan(options, sim, plan, problem)) return options.usageError(problem);
   OrderedRows rows(plan.sets.size() * plan.seeds.size());
-  if (!checkResultsFile(sim.results, problem)) return options.usageError(problem);
+  // The results file is only ever appended to; creating it now tells at once whether it can be.
+  if (!createResultsFile(sim.results, problem)) return options.usageError(problem);
   if (!sim.csv.empty() && !rows.open(sim.csv, problem)) return options.usageError(problem);
   return play(plan, rows, sim.csv);
 }

@@ -56,6 +56,7 @@ BatchRun::BatchRun(BatchPlan wanted) : plan(std::move(wanted)) {
 
 BatchRun::Status BatchRun::run(const RowSink& sink) {
   problem.clear();
+  lost = 0;
   if (games() == 0) return COMPLETE;
   // The next game to play, shared by the workers.
   void* shared = mmap(nullptr, sizeof(int), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
@@ -128,9 +129,15 @@ void BatchRun::workerMain(int fd, int* counter) {
       configured = set;
     }
     const OutcomeRow row{plan.sets[set], game.play(plan.seeds[index % plan.seeds.size()])};
-    if (!plan.resultsFile.empty()) game.appendResults(plan.resultsFile.c_str());
+    // An unended game has no results line: its fields cannot say "unended".
+    std::string lost;
+    if (!plan.resultsFile.empty() && !row.outcome.unended && !game.appendResults(plan.resultsFile.c_str())) {
+      std::fprintf(stderr, "chompsim: results line lost: %s could not take the line of seed %u (%s)\n",
+                   plan.resultsFile.c_str(), row.outcome.seed, row.ghosts.name().c_str());
+      lost = "lost " + std::to_string(index) + '\n';
+    }
     // One line per game, in one write: the parent takes only whole lines.
-    if (!writeAll(fd, std::to_string(index) + ' ' + OutcomeCsv::format(row) + '\n')) _exit(1);
+    if (!writeAll(fd, lost + std::to_string(index) + ' ' + OutcomeCsv::format(row) + '\n')) _exit(1);
   }
   // _exit: the parent's exit handlers and stdio buffers are not the worker's.
   _exit(0);
@@ -167,6 +174,10 @@ void BatchRun::takeLines(Worker& worker, const RowSink& sink, std::size_t& rows)
   std::size_t start = 0;
   for (std::size_t end; (end = worker.pending.find('\n', start)) != std::string::npos; start = end + 1) {
     const std::string line = worker.pending.substr(start, end - start);
+    if (line.compare(0, 5, "lost ") == 0) {
+      ++lost;
+      continue;
+    }
     const std::size_t blank = line.find(' ');
     char* rest = nullptr;
     const unsigned long long index = std::strtoull(line.c_str(), &rest, 10);

@@ -25,7 +25,7 @@ struct BatchPlan {
   std::vector<GhostSet> sets;    // applied after the settings' overrides
   std::vector<unsigned> seeds;   // played against every set
   int jobs = 1;                  // worker processes (at most one per game)
-  std::string resultsFile;       // each game's results line is appended here; "": none
+  std::string resultsFile;       // each ended game's results line is appended here; "": none
 };
 
 class BatchRun {
@@ -42,6 +42,9 @@ class BatchRun {
   // before its games were done; failure() then says why.
   Status run(const RowSink& sink);
   const std::string& failure() const { return problem; }
+  // Results lines that could not be appended (each one said on standard
+  // error by its worker); unended games have none.
+  std::size_t lostResults() const { return lost; }
 
  private:
   struct Worker {
@@ -58,4 +61,5 @@ class BatchRun {
 
   BatchPlan plan;
   std::string problem;
+  std::size_t lost = 0;
 };

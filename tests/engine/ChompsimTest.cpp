@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -112,8 +115,12 @@ TEST_F(ChompsimTest, badUsageIsOneLineAndStatus2BeforeAnyGame) {
   const std::vector<std::vector<std::string>> cases = {
       {"--bogus"}, {"--games", "0"}, {"--games", "-3"}, {"--set", "fps"}, {"--set", "fps=x"},
       {"--set", "nokey=1"}, {"--ghosts", "red,blue"}, {"--shard", "3/2"}, {"--config", "missing.txt"},
-      {"--config", "/dev/null"}, {"--results", "no/such/folder/r.txt"}, {"--summarize", "missing.csv"}, {"--summarize", "output.txt"},
+      {"--config", "/dev/null"}, {"--results", "no/such/folder/r.txt"}, {"--results", ""}, {"--results", "fifo"},
+      {"--results", "/dev/null"}, {"--results", "./rows.csv"}, {"--config", "c.txt", "--results", "c.txt"},
+      {"--games", "2000000000", "--ghosts", "all", "--ghosts", "none"},
   };
+  ASSERT_EQ(mkfifo("fifo", 0644), 0);
+  writeFile("c.txt", "fps 60\n");
   for (std::vector<std::string> args : cases) {
     args.insert(args.begin(), {SIM, "--csv", "rows.csv"});
     EXPECT_EQ(run(args), 2) << args[3];
@@ -121,6 +128,27 @@ TEST_F(ChompsimTest, badUsageIsOneLineAndStatus2BeforeAnyGame) {
     EXPECT_FALSE(std::filesystem::exists("rows.csv")) << args[3];
   }
   EXPECT_EQ(run({SIM, "--csv", "no/such/folder/rows.csv"}), 2) << output;
+  // A second run on a table being written is refused (flock holds the lock as that run would).
+  writeFile("rows.csv", "kept");
+  EXPECT_EQ(run({"flock", "rows.csv", SIM, "--csv", "rows.csv"}), 2) << output;
+  EXPECT_EQ(readFile("rows.csv"), "kept");
+  // Tables that are not whole or honest, each named with file:line.
+  ASSERT_EQ(run({SIM, "--games", "3", "--csv", "t.csv"}), 0) << output;
+  const std::string table = readFile("t.csv");
+  writeFile("cut.csv", table.substr(0, table.size() - 1));
+  // The files, then where the fault is said to be; t.csv twice repeats its games.
+  const std::vector<std::vector<std::string>> tables = {
+      {"missing.csv", "missing.csv"}, {"output.txt", "output.txt"}, {"cut.csv", "cut.csv:4:"},
+      {"t.csv", "t.csv", "t.csv:2:"}, {"/dev/zero", "/dev/zero:1:"}};
+  for (std::vector<std::string> args : tables) {
+    const std::string where = args.back();
+    args.back() = SIM;
+    std::rotate(args.rbegin(), args.rbegin() + 1, args.rend());
+    args.insert(args.begin() + 1, "--summarize");
+    EXPECT_EQ(run(args), 2) << where;
+    EXPECT_EQ(linesOf(output).size(), 1u) << output;
+    EXPECT_NE(output.find(where), std::string::npos) << output;
+  }
   // The game program's own command line.
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"--set", "bogus"}, {"--set", "bogus=1"}, {"--set", "fps=fast"}, {"--config", "none.txt"}, {"extra"}}) {
@@ -129,6 +157,32 @@ TEST_F(ChompsimTest, badUsageIsOneLineAndStatus2BeforeAnyGame) {
     EXPECT_EQ(run(command), 2) << args[0];
     EXPECT_EQ(linesOf(output).size(), 1u) << output;
   }
+}
+
+// Full disks (a file-size limit) and outputs that fail: status 1, said, and
+// what was written is whole.
+TEST_F(ChompsimTest, aFailedWriteIsAFailureAndLeavesOnlyWholeLines) {
+  // The limit is the program's only: its messages pass through cat.
+  const auto limited = [](const std::string& blocks) {
+    return "(ulimit -f " + blocks + "; exec \"$0\" \"$@\") 2>&1 | cat; exit ${PIPESTATUS[0]}";
+  };
+  EXPECT_EQ(run({"bash", "-c", limited("2"), SIM, "--games", "200", "--jobs", "2", "--csv", "t.csv", "--results",
+                 "r.txt"}), 1);
+  EXPECT_NE(output.find("results line lost: r.txt"), std::string::npos) << output;
+  EXPECT_NE(output.find("writing t.csv failed"), std::string::npos) << output;
+  for (const std::string file : {"t.csv", "r.txt"}) {
+    EXPECT_EQ(readFile(file).back(), '\n') << file;
+    EXPECT_LT(linesOf(readFile(file)).size(), 200u) << file;
+  }
+  EXPECT_EQ(run({SIM, "--summarize", "t.csv"}), 0) << output;
+  EXPECT_EQ(run({"bash", "-c", "exec \"$0\" \"$@\" > /dev/full", SIM, "--summarize", "t.csv"}), 1);
+  EXPECT_EQ(run({"bash", "-c", "exec \"$0\" \"$@\" > /dev/full", SIM, "--games", "1"}), 1);
+  // An unended game has no results line to write.
+  EXPECT_EQ(run({SIM, "--games", "2", "--max-moves", "5", "--results", "u.txt"}), 0) << output;
+  EXPECT_EQ(readFile("u.txt"), "");
+  // The replay on a disk that takes no results line fails at once, not after its pause.
+  EXPECT_EQ(run({"bash", "-c", limited("0"), SCRIPTS + "replay", "3", "--set", "fps=1000"}), 1);
+  EXPECT_NE(output.find("without a results line"), std::string::npos) << output;
 }
 
 // The windowed program, offscreen, plays the row's game: the same results line.
