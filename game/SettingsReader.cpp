@@ -91,6 +91,12 @@ void skipByteOrderMark(std::ifstream& in) {
   }
 }
 
+// A word of the file as a message quotes it: at most 40 characters, a
+// longer one cut with "...", so a runaway key cannot flood the terminal.
+std::string shownWord(const std::string& word) {
+  return word.size() > 40 ? word.substr(0, 40) + "..." : word;
+}
+
 // Says which line and word ended reading early, so a typing slip does not
 // silently drop the settings after it.
 void reportStop(const char* path, const std::string& key, std::streampos valueAt) {
@@ -106,21 +112,26 @@ void reportStop(const char* path, const std::string& key, std::streampos valueAt
   std::string word;
   again >> word;
   if (word.empty()) {
-    std::fprintf(stderr, "%s line %ld: \"%s\" has no value\n", path, line, key.c_str());
+    std::fprintf(stderr, "%s line %ld: \"%s\" has no value\n", path, line, shownWord(key).c_str());
   } else {
     std::fprintf(stderr, "%s line %ld: reading stopped at \"%s\", the value of \"%s\", which is no whole number; "
-                 "the settings from there on keep their defaults\n", path, line, word.substr(0, 40).c_str(), key.c_str());
+                 "the settings from there on keep their defaults\n",
+                 path, line, shownWord(word).c_str(), shownWord(key).c_str());
   }
 }
 
 }  // namespace
 
 GameSettings SettingsReader::read(const ConfigSource& source) {
-  GameSettings settings = readFile(source.file.c_str());
+  GameSettings settings = source.fileSettings ? *source.fileSettings : readFile(source.file.c_str());
   for (const auto& setting : source.settings) {
     if (setting.second >= 0) apply(settings, setting.first, setting.second);
   }
   return settings;
+}
+
+void SettingsReader::readFileNow(ConfigSource& source) {
+  if (!source.fileSettings) source.fileSettings = readFile(source.file.c_str());
 }
 
 GameSettings SettingsReader::readFile(const char* path) {

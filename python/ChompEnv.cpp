@@ -9,6 +9,7 @@
 
 #include "actors/Chomper.h"
 #include "game/SeedRange.h"
+#include "game/SettingsReader.h"
 #include "maze/GameState.h"
 #include "python/PyIntegers.h"
 #include "python/Observation.h"
@@ -42,6 +43,8 @@ HeadlessSettings settingsFrom(const py::object& config, const py::dict& settings
     if (!std::filesystem::is_regular_file(status)) {
       throw py::value_error("config must name a regular file: " + wanted.config.file);
     }
+    // Read once, now: every game of this Env starts from what the file says today.
+    SettingsReader::readFileNow(wanted.config);
   }
   // A copy of the items: nothing a key or value does can change what is walked.
   const py::list items(settings.attr("items")());

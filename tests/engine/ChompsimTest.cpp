@@ -111,6 +111,19 @@ TEST_F(ChompsimTest, eachShardPlaysItsOwnSeedsAndEachColumnHoldsTheGamesOutcome)
   resetGameState();
 }
 
+// The parent reads the configuration once, before any worker: its message
+// comes once per run, whatever the workers and sets, quoting at most 40
+// characters of a word.
+TEST_F(ChompsimTest, theConfigurationIsReadOncePerRunAndItsMessagesQuoteShortWords) {
+  writeFile(dir.path() + "/c.txt", "red_ghost 0\n" + std::string(10000, 'k') + " oops\n");
+  ASSERT_EQ(run({SIM, "--config", "c.txt", "--jobs", "2", "--ghosts", "all", "--ghosts", "none", "--games", "4"}), 0)
+      << output;
+  const std::string message = "c.txt line 2: reading stopped at \"oops\", the value of \"" + std::string(40, 'k') +
+                              "...\", which";
+  EXPECT_NE(output.find(message), std::string::npos) << output.substr(0, 300);
+  EXPECT_EQ(output.find("reading stopped"), output.rfind("reading stopped")) << output.substr(0, 600);
+}
+
 TEST_F(ChompsimTest, badUsageIsOneLineAndStatus2BeforeAnyGame) {
   const std::vector<std::vector<std::string>> cases = {
       {"--bogus"}, {"--games", "0"}, {"--games", "-3"}, {"--set", "fps"}, {"--set", "fps=x"},

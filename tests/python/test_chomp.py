@@ -135,10 +135,16 @@ def test_bad_input_raises_and_the_process_plays_on(env, name, call, error, messa
     assert info["score"] == chomp.evaluate(None, games=1, seed=1, env=env)["score_mean"]
 
 
-def test_settings_are_read_from_a_copy_and_config_names_a_regular_file(tmp_path):
+def test_settings_are_read_from_a_copy_and_config_is_a_regular_file_read_once(tmp_path):
     os.mkfifo(tmp_path / "fifo")
     with pytest.raises(ValueError, match="regular file"):
         chomp.Env(config=str(tmp_path / "fifo"))
+    config = tmp_path / "config.txt"
+    config.write_text("red_ghost 0 green_ghost 0 orange_ghost 0 turquoise_ghost 0\n")
+    with chomp.Env(config=str(config)) as e:
+        config.unlink()  # every later game still has the settings it had when made
+        chomp.evaluate(None, games=1, seed=1, env=e)
+        assert (e.reset(seed=1)[0]["ghosts"][:, 5] == 0).all()
     settings = {}
 
     class Key(str):
