@@ -82,4 +82,17 @@ void Platform::Shutdown() {
   if (TTF_WasInit()) TTF_Quit();
 }
 
+void Platform::FitToUsableArea(int x, int y, int* width, int* height) {
+  int display = 0;
+  const SDL_Point corner{x, y};
+  for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(i, &bounds) == 0 && SDL_PointInRect(&corner, &bounds)) display = i;
+  }
+  SDL_Rect area;
+  if (SDL_GetDisplayUsableBounds(display, &area) != 0 || area.w < 1 || area.h < 1) return;
+  if (*width > area.w) *width = area.w;
+  if (*height > area.h) *height = area.h;
+}
+
 }  // namespace gxbase

@@ -21,6 +21,10 @@ class Platform {
   static unsigned TypeOf(Event event);
   // Releases what the framework opened, at process exit.
   static void Shutdown();
+  // Holds a window size within the usable area of the display that shows
+  // the point (x, y), or of the first display when none does; no larger
+  // than the screen it is on. Unchanged when no display is known.
+  static void FitToUsableArea(int x, int y, int* width, int* height);
 };
 
 }  // namespace gxbase

@@ -50,6 +50,9 @@ void WindowEx::SetSize(int newWidth, int newHeight) {
   if (newWidth < 0) newWidth = 0;
   if (newHeight < 0) newHeight = 0;
   if (window != nullptr) {
+    int left = 0, top = 0;
+    SDL_GetWindowPosition(native(window), &left, &top);
+    Platform::FitToUsableArea(left, top, &newWidth, &newHeight);
     SDL_SetWindowSize(native(window), newWidth, newHeight);
     sizeChanged = true;
   }

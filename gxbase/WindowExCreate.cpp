@@ -150,6 +150,7 @@ bool WindowEx::OpenNativeWindow() {
   w = std::max(w, 1);
   h = std::max(h, 1);
   if (left == kDefaultPosition || top == kDefaultPosition) cascadePosition(w, h, &left, &top);
+  if (!fullScreen) Platform::FitToUsableArea(left, top, &w, &h);
 
   for (int step = 0; step < kRelaxSteps && window == nullptr; ++step) {
     applyRequest(relaxed(requestOf(*this), step));

@@ -32,6 +32,26 @@ TEST(WindowSequence, onlyTheFirstWindowIntoAnEmptySequenceIsMainAndStaysSoOnceRe
   EXPECT_FALSE(main.AddWindow(nullptr));
 }
 
+// A window is never larger than the usable area of its screen, whether its
+// size is asked for before it is made or after.
+TEST(WindowSize, aWindowKeepsASizeThatFitsAndIsHeldWithinItsScreen) {
+  for (const bool sizeFirst : {true, false}) {
+    GLWindow window;
+    window.SetSize(200, 100);
+    ASSERT_TRUE(window.Extra()->Create());
+    EXPECT_EQ(window.Width(), 200);
+    EXPECT_EQ(window.Height(), 100);
+    if (sizeFirst) window.Extra()->Destroy();
+    window.SetSize(16000, 16000);
+    if (sizeFirst) {
+      ASSERT_TRUE(window.Extra()->Create());
+    }
+    EXPECT_LT(window.Width(), 16000) << sizeFirst;
+    EXPECT_LT(window.Height(), 16000) << sizeFirst;
+    EXPECT_GE(window.Width(), 200) << sizeFirst;
+  }
+}
+
 TEST(Reports, reportsAreWrittenUnchangedUnlessTooLongAndABoxThatCannotBeShownGoesToStandardOutput) {
   Main::Instance().console = true;
   for (size_t length : {1023, 1024, 5000}) {
