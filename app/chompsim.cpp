@@ -29,7 +29,6 @@
 #include "maze/GameState.h"
 #include "game/OutcomeCsv.h"
 #include "game/SeedRange.h"
-#include "game/SettingsReader.h"
 
 namespace {
 
@@ -91,7 +90,7 @@ bool readShard(const std::string& text, int& k, int& n, std::string& problem) {
 }
 
 // The ghost sets to play: those named, or the configuration's ghosts.
-bool readGhostSets(const ConfigSource& source, const SimOptions& sim, std::vector<GhostSet>& sets,
+bool readGhostSets(HeadlessSettings settings, const SimOptions& sim, std::vector<GhostSet>& sets,
                    std::string& problem) {
   for (const std::string& text : sim.ghosts) {
     GhostSet set;
@@ -103,7 +102,8 @@ bool readGhostSets(const ConfigSource& source, const SimOptions& sim, std::vecto
   }
   if (sets.empty()) {
     HeadlessGame game;
-    game.configure({source, 1});
+    settings.maxMoves = 1;
+    game.configure(settings);
     sets.push_back(GhostSet::enabledIn(gameSettings));
   }
   return true;
@@ -113,9 +113,9 @@ bool makePlan(const CommandLine& options, const SimOptions& sim, BatchPlan& plan
   int k = 1;
   int n = 1;
   // The file is read here, once: every worker and ghost set starts from what it said now.
-  ConfigSource source = options.configSource();
-  SettingsReader::readFileNow(source);
-  if (!readShard(sim.shard, k, n, problem) || !readGhostSets(source, sim, plan.sets, problem)) return false;
+  plan.settings = {options.configSource(), sim.maxMoves};
+  plan.settings.readFileNow();
+  if (!readShard(sim.shard, k, n, problem) || !readGhostSets(plan.settings, sim, plan.sets, problem)) return false;
   // Every seed must be one the game's "seed" key can take, so any row can be replayed.
   if (sim.seed + sim.games - 1 > kLastSeed) {
     problem = "--seed " + std::to_string(sim.seed) + " with " + std::to_string(sim.games) +
@@ -131,7 +131,6 @@ bool makePlan(const CommandLine& options, const SimOptions& sim, BatchPlan& plan
   for (int i = 1; i <= sim.games; ++i) {
     if (i % n == k - 1) plan.seeds.push_back(static_cast<unsigned>(sim.seed + i - 1));
   }
-  plan.settings = {source, sim.maxMoves};
   plan.jobs = sim.jobs;
   plan.resultsFile = sim.results;
   return true;

@@ -59,6 +59,10 @@ HeadlessGame::~HeadlessGame() {
   if (chomper == chomperPlayer.get()) setChomper(nullptr);
 }
 
+void HeadlessSettings::readFileNow() {
+  if (!fileSettings) fileSettings = SettingsReader::readFile(config.file.c_str());
+}
+
 bool HeadlessGame::isSettingKey(const std::string& key) { return SettingsReader::isKey(key); }
 
 bool HeadlessGame::configure(const HeadlessSettings& wanted, std::string* unknownKey) {
@@ -75,7 +79,7 @@ bool HeadlessGame::configure(const HeadlessSettings& wanted, std::string* unknow
   rules.reset();
   setChomper(chomperPlayer.get());
   rules = std::make_unique<GameRules>();
-  gameSettings = SettingsReader::read(headless.config);
+  gameSettings = SettingsReader::read(headless.config, headless.fileSettings ? &*headless.fileSettings : nullptr);
   gameSettings.keyboardControl = false;
   rules->createGhosts();
   rules->resetGame();

@@ -16,6 +16,7 @@
 //   while (game.toDecision()) game.stepWith(myChoice(game));
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +24,7 @@
 #include "game/ConfigSource.h"
 #include "game/GameOutcome.h"
 #include "game/GameRules.h"
+#include "maze/GameSettings.h"
 
 class MyChomper;
 class DrivenChomper;
@@ -33,6 +35,13 @@ struct HeadlessSettings {
   // file by default. "control" is always the autonomous player.
   ConfigSource config{"", {}};
   long long maxMoves = 200000;  // a game reaching it ends as unended
+  // What the file said when readFileNow read it; from then on it stands for
+  // the file, which is not read again, so every game played with these
+  // settings starts alike whatever becomes of the file.
+  std::optional<GameSettings> fileSettings{};
+
+  // Reads the file into fileSettings unless they hold it already.
+  void readFileNow();
 };
 
 class HeadlessGame {

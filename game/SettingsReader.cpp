@@ -122,16 +122,12 @@ void reportStop(const char* path, const std::string& key, std::streampos valueAt
 
 }  // namespace
 
-GameSettings SettingsReader::read(const ConfigSource& source) {
-  GameSettings settings = source.fileSettings ? *source.fileSettings : readFile(source.file.c_str());
+GameSettings SettingsReader::read(const ConfigSource& source, const GameSettings* fileSettings) {
+  GameSettings settings = fileSettings != nullptr ? *fileSettings : readFile(source.file.c_str());
   for (const auto& setting : source.settings) {
     if (setting.second >= 0) apply(settings, setting.first, setting.second);
   }
   return settings;
-}
-
-void SettingsReader::readFileNow(ConfigSource& source) {
-  if (!source.fileSettings) source.fileSettings = readFile(source.file.c_str());
 }
 
 GameSettings SettingsReader::readFile(const char* path) {

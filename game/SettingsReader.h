@@ -12,12 +12,11 @@
 
 class SettingsReader {
  public:
-  // The defaults, then the source's file (missing file: defaults) or the
-  // settings already read from it, then its single settings in order;
-  // negative values are skipped.
-  static GameSettings read(const ConfigSource& source);
-  // Reads the source's file into its fileSettings unless it holds them already.
-  static void readFileNow(ConfigSource& source);
+  // The defaults, then the source's file (missing file: defaults), then its
+  // single settings in order; negative values are skipped. Given
+  // `fileSettings`, the settings read from the file before, the file itself
+  // is not read again.
+  static GameSettings read(const ConfigSource& source, const GameSettings* fileSettings = nullptr);
   // The defaults, then the pairs of this file.
   static GameSettings readFile(const char* path);
   // Applies one non-negative value to the key it names; false for an unknown key.

@@ -9,7 +9,6 @@
 
 #include "actors/Chomper.h"
 #include "game/SeedRange.h"
-#include "game/SettingsReader.h"
 #include "maze/GameState.h"
 #include "python/PyIntegers.h"
 #include "python/Observation.h"
@@ -44,7 +43,7 @@ HeadlessSettings settingsFrom(const py::object& config, const py::dict& settings
       throw py::value_error("config must name a regular file: " + wanted.config.file);
     }
     // Read once, now: every game of this Env starts from what the file says today.
-    SettingsReader::readFileNow(wanted.config);
+    wanted.readFileNow();
   }
   // A copy of the items: nothing a key or value does can change what is walked.
   const py::list items(settings.attr("items")());
