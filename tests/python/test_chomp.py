@@ -167,3 +167,19 @@ def test_the_example_comparison_on_a_few_seeds(tmp_path):
             rows = list(csv.DictReader(f, fieldnames=chomp.CSV_FIELDS))
         assert [int(row["seed"]) for row in rows] == [1, 2, 3]
     assert [int(row["score"]) for row in rows] == [row["score"] for row in builtin]
+
+
+def test_the_observation_and_the_reward_hold_the_games_values():
+    # Red alone: it starts active outside the house and not blue; the pill the
+    # player eats turns it blue; every reward is the score gained by that step.
+    with chomp.Env(settings={**NO_GHOSTS, "red_ghost": 1}) as e:
+        observation, info = e.reset(seed=3)
+        assert observation["ghosts"].tolist() == [[190, 232, 1, 0, 1, 1]] + [[-1, -1, -1, 0, 0, 0]] * 3
+        score, rewards = 0, []
+        while not observation["ghosts"][0][3]:
+            observation, reward, terminated, truncated, info = e.step(e.builtin_action())
+            assert not (terminated or truncated)
+            rewards.append(reward)
+            assert reward == info["score"] - score
+            score = info["score"]
+        assert (len(rewards), rewards[-1], score) == (57, 100, 580)
