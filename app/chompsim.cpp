@@ -26,9 +26,9 @@
 #include "game/BatchRun.h"
 #include "game/CommandLine.h"
 #include "game/HeadlessGame.h"
-#include "maze/GameState.h"
 #include "game/OutcomeCsv.h"
 #include "game/SeedRange.h"
+#include "game/SettingsReader.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ bool readShard(const std::string& text, int& k, int& n, std::string& problem) {
 }
 
 // The ghost sets to play: those named, or the configuration's ghosts.
-bool readGhostSets(HeadlessSettings settings, const SimOptions& sim, std::vector<GhostSet>& sets,
+bool readGhostSets(const HeadlessSettings& settings, const SimOptions& sim, std::vector<GhostSet>& sets,
                    std::string& problem) {
   for (const std::string& text : sim.ghosts) {
     GhostSet set;
@@ -100,12 +100,7 @@ bool readGhostSets(HeadlessSettings settings, const SimOptions& sim, std::vector
     }
     if (std::find(sets.begin(), sets.end(), set) == sets.end()) sets.push_back(set);
   }
-  if (sets.empty()) {
-    HeadlessGame game;
-    settings.maxMoves = 1;
-    game.configure(settings);
-    sets.push_back(GhostSet::enabledIn(gameSettings));
-  }
+  if (sets.empty()) sets.push_back(GhostSet::enabledIn(SettingsReader::read(settings.config, &*settings.fileSettings)));
   return true;
 }
 

@@ -4,6 +4,8 @@
 
 #include "game/GameRules.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cassert>
 #include <cmath>
@@ -14,6 +16,7 @@
 #include "actors/OrangeGhost.h"
 #include "actors/RedGhost.h"
 #include "actors/TurquoiseGhost.h"
+#include "game/ResultsFile.h"
 #include "maze/GameState.h"
 
 namespace {
@@ -156,11 +159,14 @@ void GameRules::endBluePeriod() {
   }
 }
 
+bool GameRules::meetsChomper(const Ghost* ghost) const {
+  return ghost != nullptr && ghost->isActive() && ghostDistance(ghost) < MEETING_DISTANCE;
+}
+
 void GameRules::checkMeetings() {
   // Every ghost is examined, also after one of them has caught the chomper.
   for (Ghost* ghost : ghostsInPlayOrder()) {
-    if (ghost == nullptr || !ghost->isActive()) continue;
-    if (ghostDistance(ghost) >= MEETING_DISTANCE) continue;
+    if (!meetsChomper(ghost)) continue;
     if (ghost->isBlue()) {
       chomper->addScore(gameSettings.ghostValue);
       ++ghostsEaten;
@@ -176,9 +182,7 @@ void GameRules::checkMeetings() {
 int GameRules::catcherPlace() const {
   const std::array<Ghost*, 4> ghosts = ghostsInPlayOrder();
   for (int i = 0; i < GHOST_PLACES; ++i) {
-    const Ghost* ghost = ghosts[i];
-    if (ghost == nullptr || !ghost->isActive() || ghost->isBlue()) continue;
-    if (ghostDistance(ghost) < MEETING_DISTANCE) return i;
+    if (meetsChomper(ghosts[i]) && !ghosts[i]->isBlue()) return i;
   }
   return -1;
 }
@@ -208,4 +212,8 @@ std::string GameRules::resultsLine() const {
   const int score = chomper != nullptr ? chomper->getScore() : 0;
   const int length = std::snprintf(line + 10, sizeof line - 10, "%d\n", score);
   return std::string(line, 10 + length);
+}
+
+bool GameRules::appendResults(const char* path, std::string& reason) const {
+  return appendWholeLine(path, resultsLine(), reason, ::write);
 }

@@ -49,6 +49,9 @@ class GameRules {
   // The results-file line of the game: won, the ghosts taking part (red,
   // orange, green, turquoise), the score.
   std::string resultsLine() const;
+  // Appends resultsLine to the results file at path, whole or not at all;
+  // false with the reason when the file cannot take it.
+  bool appendResults(const char* path, std::string& reason) const;
 
   // Seeded games. With "seed" S > 0 the k-th game that begins (k = 1, 2, ...)
   // is played with seed S + k - 1.
@@ -76,6 +79,8 @@ class GameRules {
 
  private:
   void steerChomper();
+  // A ghost present and active, close enough to the chomper to meet it.
+  bool meetsChomper(const Ghost* ghost) const;
 
   // What createGhosts allocated, in play order: the destructor deletes exactly these.
   std::array<Ghost*, 4> ownedGhosts{};

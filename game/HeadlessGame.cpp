@@ -5,12 +5,9 @@
 
 #include "game/HeadlessGame.h"
 
-#include <unistd.h>
-
 #include <chrono>
 
 #include "actors/Ghost.h"
-#include "game/ResultsFile.h"
 #include "game/SettingsReader.h"
 #include "maze/GameState.h"
 #include "player/MyChomper.h"
@@ -204,7 +201,7 @@ std::string HeadlessGame::resultsLine() const { return rules->resultsLine(); }
 
 bool HeadlessGame::appendResults(const char* path) const {
   std::string reason;
-  return appendWholeLine(path, rules->resultsLine(), reason, ::write);
+  return rules->appendResults(path, reason);
 }
 
 MyChomper& HeadlessGame::player() { return *chomperPlayer; }

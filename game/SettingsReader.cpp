@@ -120,6 +120,14 @@ void reportStop(const char* path, const std::string& key, std::streampos valueAt
   }
 }
 
+// The entry of a key; null for a word that is not one.
+const ConfigKey* findKey(const std::string& key) {
+  for (const ConfigKey& entry : CONFIG_KEYS) {
+    if (key == entry.key) return &entry;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 GameSettings SettingsReader::read(const ConfigSource& source, const GameSettings* fileSettings) {
@@ -153,21 +161,12 @@ GameSettings SettingsReader::readFile(const char* path) {
 }
 
 bool SettingsReader::apply(GameSettings& settings, const std::string& key, int value) {
-  for (const ConfigKey& entry : CONFIG_KEYS) {
-    if (key == entry.key) {
-      entry.apply(settings, value);
-      return true;
-    }
-  }
-  return false;
+  const ConfigKey* entry = findKey(key);
+  if (entry != nullptr) entry->apply(settings, value);
+  return entry != nullptr;
 }
 
-bool SettingsReader::isKey(const std::string& key) {
-  for (const ConfigKey& entry : CONFIG_KEYS) {
-    if (key == entry.key) return true;
-  }
-  return false;
-}
+bool SettingsReader::isKey(const std::string& key) { return findKey(key) != nullptr; }
 
 bool SettingsReader::parseValue(const std::string& text, int* value) {
   std::istringstream in(text);
