@@ -222,7 +222,7 @@ bool readTables(const std::vector<std::string>& files, SummaryTable& table, std:
     }
     std::ifstream in(file);
     std::string line;
-    if (!in || !std::getline(in, line) || line != OutcomeCsv::header()) {
+    if (!in || !std::getline(in, line) || !OutcomeCsv::isHeader(line)) {
       problem = file + ": not a table written by chompsim --csv";
       return false;
     }
@@ -233,7 +233,7 @@ bool readTables(const std::vector<std::string>& files, SummaryTable& table, std:
         problem = where + "the last row has no line break: the table was cut";
         return false;
       }
-      if (line == OutcomeCsv::header()) continue;
+      if (OutcomeCsv::isHeader(line)) continue;
       if (!OutcomeCsv::parse(line, row)) {
         problem = where + "not a row of a chompsim table";
         return false;

@@ -18,6 +18,8 @@
 #include <cstring>
 
 #include "game/OutcomeCsv.h"
+#include "game/SettingsReader.h"
+#include "maze/GameState.h"
 #include "game/WriteAll.h"
 
 namespace {
@@ -128,7 +130,8 @@ void BatchRun::workerMain(int fd, int* counter) {
       if (!game.configure(settings)) _exit(1);
       configured = set;
     }
-    const OutcomeRow row{plan.sets[set], game.play(plan.seeds[index % plan.seeds.size()])};
+    const GameOutcome outcome = game.play(plan.seeds[index % plan.seeds.size()]);
+    const OutcomeRow row{plan.sets[set], outcome, SettingsReader::rulesDigest(gameSettings)};
     // An unended game has no results line: its fields cannot say "unended".
     std::string lost;
     if (!plan.resultsFile.empty() && !row.outcome.unended && !game.appendResults(plan.resultsFile.c_str())) {

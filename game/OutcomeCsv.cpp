@@ -7,7 +7,8 @@
 namespace {
 
 const char* const GHOST_NAMES[] = {"", "red", "green", "orange", "turquoise"};
-constexpr int FIELDS = 15;
+constexpr int FIELDS = 15;  // numbered fields; then the settings digest
+constexpr int DIGEST_LENGTH = 16;
 constexpr int CAUGHT_BY = 13;  // the one field that is not a number
 constexpr long long INT_TOP = 2147483647LL;
 // The largest value of each numeric field: seed, the six flags, score,
@@ -44,12 +45,23 @@ bool readGhost(const std::string& text, int& ghost) {
   return false;
 }
 
+bool readDigest(const std::string& text) {
+  if (text.size() != DIGEST_LENGTH) return false;
+  for (char c : text) {
+    if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
+  }
+  return true;
+}
+
+#define FIRST_COLUMNS                                                                     \
+  "seed,red,green,orange,turquoise,won,unended,score,moves,dots,pills,fruits,ghosts_eaten," \
+  "caught_by,food_left"
+
 }  // namespace
 
-const char* OutcomeCsv::header() {
-  return "seed,red,green,orange,turquoise,won,unended,score,moves,dots,pills,fruits,ghosts_eaten,"
-         "caught_by,food_left";
-}
+const char* OutcomeCsv::header() { return FIRST_COLUMNS ",settings"; }
+
+bool OutcomeCsv::isHeader(const std::string& line) { return line == header() || line == FIRST_COLUMNS; }
 
 std::string OutcomeCsv::format(const OutcomeRow& row) {
   const GameOutcome& o = row.outcome;
@@ -57,13 +69,16 @@ std::string OutcomeCsv::format(const OutcomeRow& row) {
   std::ostringstream out;
   out << o.seed << ',' << g.red << ',' << g.green << ',' << g.orange << ',' << g.turquoise << ','
       << o.won << ',' << o.unended << ',' << o.score << ',' << o.moves << ',' << o.dots << ',' << o.pills
-      << ',' << o.fruits << ',' << o.ghosts << ',' << GHOST_NAMES[o.caughtBy] << ',' << o.foodLeft;
+      << ',' << o.fruits << ',' << o.ghosts << ',' << GHOST_NAMES[o.caughtBy] << ',' << o.foodLeft
+      << ',' << row.settings;
   return out.str();
 }
 
 bool OutcomeCsv::parse(const std::string& text, OutcomeRow& row) {
   const std::vector<std::string> f = splitFields(text);
-  if (f.size() != FIELDS) return false;
+  if (f.size() != FIELDS && f.size() != FIELDS + 1) return false;
+  if (f.size() == FIELDS + 1 && !readDigest(f[FIELDS])) return false;
+  row.settings = f.size() == FIELDS + 1 ? f[FIELDS] : std::string();
   long long n[FIELDS] = {};
   for (int i = 0; i < FIELDS; ++i) {
     if (i != CAUGHT_BY && !readNumber(f[i], FIELD_TOP[i], n[i])) return false;

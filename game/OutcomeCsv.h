@@ -1,11 +1,14 @@
 #pragma once
 // The batch runner's table of games: one comma-separated row per game under
 // a fixed header line. Other tools compare against these rows byte for byte,
-// so the format does not change:
+// so columns are only ever added at the end:
 //   seed,red,green,orange,turquoise,won,unended,score,moves,dots,pills,fruits,
-//   ghosts_eaten,caught_by,food_left
+//   ghosts_eaten,caught_by,food_left,settings
 // The four ghost flags are 1 or 0; caught_by is red, green, orange,
-// turquoise, or empty when no ghost caught the chomper.
+// turquoise, or empty when no ghost caught the chomper; settings is the
+// rules digest of the settings the game was played under
+// (SettingsReader::rulesDigest). Tables written before the settings column
+// are read with an empty one.
 
 #include <string>
 
@@ -16,12 +19,16 @@
 struct OutcomeRow {
   GhostSet ghosts;
   GameOutcome outcome;
+  std::string settings;  // the rules digest; "" in a table without the column
 };
 
 class OutcomeCsv {
  public:
   // The header line, without its line break.
   static const char* header();
+  // Whether a line is the header of a table this reader reads: the current
+  // one or that of a table from before the last columns were added.
+  static bool isHeader(const std::string& line);
   // The row of a game, without its line break.
   static std::string format(const OutcomeRow& row);
   // Reads a row (without its line break); false, with `row` unspecified,

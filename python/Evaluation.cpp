@@ -10,6 +10,7 @@
 #include "game/OutcomeCsv.h"
 #include "game/OutcomeSummary.h"
 #include "game/SeedRange.h"
+#include "game/SettingsReader.h"
 #include "python/Observation.h"
 #include "python/PyIntegers.h"
 
@@ -49,10 +50,10 @@ GameOutcome playOne(HeadlessGame& game, const py::object& policy, unsigned seed)
 py::dict rowOf(const GameOutcome& o) {
   // The batch runner's own row, so that both always agree; numbers stay numbers.
   const GhostSet ghosts = GhostSet::enabledIn(gameSettings);
-  const std::vector<std::string> values = commaSeparated(OutcomeCsv::format({ghosts, o}));
+  const std::vector<std::string> values = commaSeparated(OutcomeCsv::format({ghosts, o, SettingsReader::rulesDigest(gameSettings)}));
   py::dict row;
   for (size_t i = 0; i < CSV_FIELDS.size(); ++i) {
-    if (CSV_FIELDS[i] == "caught_by") {
+    if (CSV_FIELDS[i] == "caught_by" || CSV_FIELDS[i] == "settings") {
       row[CSV_FIELDS[i].c_str()] = values[i];
     } else {
       row[CSV_FIELDS[i].c_str()] = std::stoll(values[i]);

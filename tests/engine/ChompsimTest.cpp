@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/HeadlessGame.h"
+#include "game/SettingsReader.h"
 #include "maze/GameState.h"
 #include "tests/support/Process.h"
 #include "tests/support/TempDir.h"
@@ -51,7 +52,7 @@ TEST_F(ChompsimTest, rowsDoNotDependOnWorkersOrShardsAndGame5EqualsItsSeedPlayed
   const std::vector<std::string> one = table({"--jobs", "1", sets[0], sets[1], sets[2], sets[3]});
   ASSERT_EQ(one.size(), 13u);
   EXPECT_EQ(one[0], "seed,red,green,orange,turquoise,won,unended,score,moves,dots,pills,fruits,ghosts_eaten,"
-                    "caught_by,food_left");
+                    "caught_by,food_left,settings");
   EXPECT_EQ(table({"--jobs", "2", sets[0], sets[1], sets[2], sets[3]}), one);
   // Two shards through GNU parallel, merged.
   ASSERT_EQ(run({SCRIPTS + "experiment", "--shards", "2", "--out", "t.csv", "--games", "6", sets[0], sets[1],
@@ -104,7 +105,8 @@ TEST_F(ChompsimTest, eachShardPlaysItsOwnSeedsAndEachColumnHoldsTheGamesOutcome)
   const std::vector<std::string> want = {
       "12", "1", "1", "1", "1", std::to_string(o.won), std::to_string(o.unended), std::to_string(o.score),
       std::to_string(o.moves), std::to_string(o.dots), std::to_string(o.pills), std::to_string(o.fruits),
-      std::to_string(o.ghosts), caught[o.caughtBy], std::to_string(o.foodLeft)};
+      std::to_string(o.ghosts), caught[o.caughtBy], std::to_string(o.foodLeft),
+      SettingsReader::rulesDigest(gameSettings)};
   EXPECT_EQ(rows[1], want);
   // A game in which the columns differ, so that two swapped columns show.
   EXPECT_TRUE(o.caughtBy != NO_GHOST && o.ghosts == 1 && o.dots > o.pills && o.pills == 1 && o.fruits == 0);

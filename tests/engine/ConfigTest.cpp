@@ -137,3 +137,34 @@ TEST_F(ConfigTest, specialValuesAndParsingRules) {
 }
 
 }  // namespace
+
+// The settings written as text read back into exactly the same settings,
+// defaults below their ranges included; a value a file could not give, an
+// unknown or repeated key is refused by line. Only the rules keys move the
+// digest.
+TEST_F(ConfigTest, settingsTextReadsBackExactlyAndOnlyRulesKeysMoveTheDigest) {
+  GameSettings changed = SettingsReader::read({"", {{"fps", 60}, {"runs", 7}, {"data_timeout", 2147484},
+                                                   {"green_ghost", 0}, {"dot_value", 12}, {"seed", 9}}});
+  for (const GameSettings& settings : {GameSettings{}, changed}) {
+    GameSettings back;
+    std::string error;
+    ASSERT_TRUE(SettingsReader::readText(SettingsReader::text(settings), back, &error)) << error;
+    EXPECT_EQ(fields(back), fields(settings));
+    EXPECT_EQ(back.seed, settings.seed);
+  }
+  const std::pair<const char*, const char*> refused[] = {
+      {"fps 5\nfps 6\n", "settings line 2: \"fps\" is given twice"},
+      {"dot_value 51\n", "settings line 1: \"dot_value\" cannot be 51"},
+      {"\nspeed 3\n", "settings line 2: \"speed\" is no setting"},
+      {"fps 6 7\n", "settings line 1: \"fps\" has no whole number"}};
+  for (const auto& [text, why] : refused) {
+    GameSettings back;
+    std::string error;
+    EXPECT_FALSE(SettingsReader::readText(text, back, &error)) << text;
+    EXPECT_EQ(error, why);
+  }
+  GameSettings unruled = SettingsReader::read({"", {{"runs", 3}, {"control", 1}, {"red_ghost", 0}, {"seed", 4}}});
+  EXPECT_EQ(SettingsReader::rulesDigest(unruled), SettingsReader::rulesDigest(GameSettings{}));
+  EXPECT_NE(SettingsReader::rulesDigest(changed), SettingsReader::rulesDigest(GameSettings{}));
+  EXPECT_EQ(SettingsReader::rulesDigest(GameSettings{}).size(), 16u);
+}
