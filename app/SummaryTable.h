@@ -1,7 +1,10 @@
 #pragma once
 // The batch runner's closing table: one line per ghost set with games, won
 // share and its 95% Wilson interval, score mean, median, 10th and 90th
-// percentile, mean moves and unended games. Whitespace-separated columns
+// percentile, mean moves, unended games and the rules digest of the settings
+// the games were played under ("-" for rows of a table without one). Games
+// of one set played under different settings are never pooled: each
+// settings digest has a line of its own. Whitespace-separated columns
 // under a header of single words (the names the Python module gives the same
 // figures), so that scripts (the chart) can read it.
 
@@ -17,10 +20,13 @@ class SummaryTable {
   void add(const OutcomeRow& row);
   void print(std::FILE* out) const;
   bool empty() const { return sets.empty(); }
+  // How many different settings digests the rows hold.
+  std::size_t settingsCount() const;
 
  private:
   struct SetGames {
     GhostSet ghosts;
+    std::string settings;
     std::vector<GameOutcome> outcomes;
   };
   std::vector<SetGames> sets;

@@ -17,6 +17,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -213,7 +214,7 @@ int play(const BatchPlan& plan, OrderedRows& rows, const std::string& csv) {
 // their headers); false with the reason for anything else: a file that is
 // not a regular one, a row cut short of its line break, a game listed twice.
 bool readTables(const std::vector<std::string>& files, SummaryTable& table, std::string& problem) {
-  std::set<std::pair<std::string, unsigned>> seen;
+  std::set<std::tuple<std::string, std::string, unsigned>> seen;
   for (const std::string& file : files) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) {
@@ -238,7 +239,7 @@ bool readTables(const std::vector<std::string>& files, SummaryTable& table, std:
         problem = where + "not a row of a chompsim table";
         return false;
       }
-      if (!seen.emplace(row.ghosts.name(), row.outcome.seed).second) {
+      if (!seen.emplace(row.ghosts.name(), row.settings, row.outcome.seed).second) {
         problem = where + "seed " + std::to_string(row.outcome.seed) + " of set " + row.ghosts.name() +
                   " again (a table and its own shards?)";
         return false;
@@ -279,6 +280,10 @@ int main(int argc, char** argv) {
     SummaryTable table;
     if (!readTables(sim.summarize, table, problem)) return options.usageError(problem);
     table.print(stdout);
+    if (table.settingsCount() > 1) {
+      std::fprintf(stderr, "chompsim: the tables hold games played under %zu different settings; "
+                   "each has lines of its own (column settings)\n", table.settingsCount());
+    }
     return summaryWritten();
   }
   if (!checkOutputs(options.options(), sim, options.configSource().file, problem)) {

@@ -1,79 +1,120 @@
-"""Compares the random, the greedy nearest-food and the built-in player on
-equal seeds in a pool of worker processes (one environment each), and writes
-one CSV per player in the batch runner's format, drawn with scripts/chart
-when that is present.
+#!/usr/bin/python3
+"""Compares players on equal seeds in a pool of worker processes, writes one
+CSV per player in the batch runner's format and draws one chart of them all.
 
-    PYTHONPATH=build/python /usr/bin/python3 examples/compare.py --games 1000
+    examples/compare.py --games 1000
+    examples/compare.py --player builtin --player players:greedy_player --no-config
+
+A player is random, greedy, builtin (the built-in player, under the same
+settings as chompsim: data/config.txt of the working folder unless --config or
+--no-config say otherwise) or MODULE:NAME, a function or an object of a module
+on the path (this folder is on it) that maps an observation to an action.
 """
 import argparse
+import concurrent.futures
 import csv
+import importlib
 import multiprocessing
 import os
 import subprocess
 import sys
+import tempfile
 
-import chomp
-import players
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.append(os.path.join(HERE, "..", "python"))  # the chomp module, when it is not on the path
+import chomp  # noqa: E402
+import players  # noqa: E402
 
-CHUNK = 25  # seeds per task; the random player is seeded per chunk, so rows do not depend on --jobs
-PLAYERS = ("random", "greedy", "builtin")
-_env = None  # the one environment of a worker process
-
-
-def play_chunk(task):
-    """Plays seeds first.. first + count - 1 with one player in this worker's environment."""
-    global _env
-    name, first, count, ghosts = task
-    if _env is None:
-        _env = chomp.Env()
-    policy = {"random": players.make_random_player(first), "greedy": players.greedy_player,
-              "builtin": None}[name]
-    return name, chomp.evaluate(policy, games=count, seed=first, ghosts=ghosts, env=_env)["rows"]
+DEFAULT_PLAYERS = ("random", "greedy", "builtin")
 
 
-def compare(games, seed, ghosts, jobs, out_dir):
+def player_of(name, seed):
+    """The policy a player's name stands for (None: the built-in player)."""
+    named = {"random": lambda: players.make_random_player(seed), "greedy": lambda: players.greedy_player,
+             "builtin": lambda: None}
+    if name in named:
+        return named[name]()
+    module, _, attribute = name.partition(":")
+    if not attribute:
+        raise ValueError(f"player {name}: wants random, greedy, builtin or MODULE:NAME")
+    return getattr(importlib.import_module(module), attribute)
+
+
+def compare(names, games, seed, ghosts, config, jobs, out_dir):
     """Returns {player: summary} and writes out_dir/compare_<player>.csv."""
-    tasks = [(name, first, min(CHUNK, seed + games - first), ghosts)
-             for name in PLAYERS for first in range(seed, seed + games, CHUNK)]
-    rows = {name: [] for name in PLAYERS}
-    # Fresh worker processes: each opens its own environment.
-    with multiprocessing.get_context("spawn").Pool(jobs) as pool:
-        for name, chunk in pool.imap_unordered(play_chunk, tasks):
-            rows[name].extend(chunk)
+    os.makedirs(out_dir, exist_ok=True)
     summaries = {}
-    for name in PLAYERS:
-        rows[name].sort(key=lambda row: row["seed"])
-        path = os.path.join(out_dir, f"compare_{name}.csv")
-        with open(path, "w", newline="") as f:
-            writer = csv.DictWriter(f, fieldnames=chomp.CSV_FIELDS, lineterminator="\n")
-            writer.writeheader()
-            writer.writerows(rows[name])
-        summaries[name] = chomp.summarize(rows[name])
-        chart(path)
+    # Fresh worker processes: each opens its own environment.
+    with concurrent.futures.ProcessPoolExecutor(jobs, mp_context=multiprocessing.get_context("spawn"),
+                                                initializer=sys.path.append, initargs=(HERE,)) as pool:
+        for name in names:
+            summary = chomp.evaluate(player_of(name, seed), games=games, seed=seed, ghosts=ghosts, config=config,
+                                     executor=pool)
+            write_rows(os.path.join(out_dir, f"compare_{file_name(name)}.csv"), summary.pop("rows"))
+            summaries[name] = summary
     return summaries
 
 
-def chart(csv_path):
-    script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts", "chart")
-    if os.access(script, os.X_OK):
-        subprocess.run([script, csv_path, csv_path[:-4] + ".png"], check=True)
+def file_name(player):
+    return player.replace(":", "_").replace(os.sep, "_")
+
+
+def write_rows(path, rows):
+    with open(path, "w", newline="") as f:
+        writer = csv.DictWriter(f, fieldnames=chomp.CSV_FIELDS, lineterminator="\n")
+        writer.writeheader()
+        writer.writerows(rows)
+
+
+def chart(summaries, out_dir, games):
+    """Draws compare.png: every player's scores and won share, side by side."""
+    script = os.path.join(HERE, "..", "scripts", "chart.gp")
+    with tempfile.TemporaryDirectory() as work:
+        summary, scores = os.path.join(work, "summary.txt"), os.path.join(work, "scores.txt")
+        with open(summary, "w") as f:
+            f.write("player games won_percent won_low won_high\n")
+            for name, s in summaries.items():
+                f.write(f"{name} {s['games']} {s['won_percent']} {s['won_low']} {s['won_high']}\n")
+        with open(scores, "w") as f:
+            for name in summaries:
+                with open(os.path.join(out_dir, f"compare_{file_name(name)}.csv")) as table:
+                    f.writelines(f"{name} {row['score']}\n" for row in csv.DictReader(table))
+        out = os.path.join(out_dir, "compare.png")
+        subprocess.run(["gnuplot", "-c", script, summary, scores, out, str(len(summaries)),
+                        f"{games} games per player", "player"], check=True)
+    return out
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--games", type=int, default=1000)
-    parser.add_argument("--seed", type=int, default=1)
-    parser.add_argument("--ghosts", default="all", help="all, none or a comma list such as red,green")
-    parser.add_argument("--jobs", type=int, default=os.cpu_count())
-    parser.add_argument("--out", default=".", help="folder for the CSV files and charts")
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0],
+                                     epilog=__doc__.split("\n\n", 2)[2], formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--games", type=int, default=1000, help="games per player (default 1000)")
+    parser.add_argument("--seed", type=int, default=1, help="the first seed (default 1)")
+    parser.add_argument("--ghosts", default=None,
+                        help="all, none or a comma list such as red,green (default: the configuration's)")
+    parser.add_argument("--player", action="append", dest="players", metavar="PLAYER",
+                        help="a player to compare (repeatable; default: random, greedy and builtin)")
+    chomp.add_config_options(parser)
+    parser.add_argument("--jobs", type=int, default=os.cpu_count(), help="worker processes (default: the cores)")
+    parser.add_argument("--out", default=".", help="folder for the CSV files and the chart (default .)")
+    parser.add_argument("--no-chart", action="store_true", help="draw no chart")
     args = parser.parse_args()
-    summaries = compare(args.games, args.seed, args.ghosts, args.jobs, args.out)
-    print(f"{'player':8} {'games':>6} {'won %':>6} {'95% interval':>14} {'score mean':>10} "
-          f"{'median':>7} {'p10':>6} {'p90':>6}")
+    names = args.players or list(DEFAULT_PLAYERS)
+    for name in names:
+        try:
+            player_of(name, args.seed)
+        except (ValueError, ImportError, AttributeError) as error:
+            parser.error(str(error))
+    summaries = compare(names, args.games, args.seed, args.ghosts, args.config, args.jobs, args.out)
+    width = max(8, *map(len, names))
+    print(f"{'player':{width}} {'games':>6} {'won %':>6} {'95% interval':>14} {'score mean':>10} "
+          f"{'median':>7} {'p10':>6} {'p90':>6}  settings")
     for name, s in summaries.items():
-        print(f"{name:8} {s['games']:6d} {s['won_percent']:6.1f} "
+        print(f"{name:{width}} {s['games']:6d} {s['won_percent']:6.1f} "
               f"{s['won_low']:6.1f}..{s['won_high']:5.1f} {s['score_mean']:10.1f} "
-              f"{s['score_median']:7.0f} {s['score_p10']:6.0f} {s['score_p90']:6.0f}")
+              f"{s['score_median']:7.0f} {s['score_p10']:6.0f} {s['score_p90']:6.0f}  {s['settings']}")
+    if not args.no_chart:
+        print(chart(summaries, args.out, args.games), file=sys.stderr)
 
 
 if __name__ == "__main__":

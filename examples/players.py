@@ -1,10 +1,19 @@
+#!/usr/bin/python3
 """Two simple players for chomp.Env: random and greedy nearest-food.
 
 A player is a function from an observation to an action (0 left, 1 up,
 2 right, 3 down), so it plays in chomp.Env and in chomp.evaluate alike.
+Both are picklable, so chomp.evaluate can send them to other processes.
+Run alone, it plays 20 games with each (--config, --no-config, --help).
 """
 import collections
+import os
 import random
+import sys
+import zlib
+
+# The chomp module, found from the source folder when it is not on the path.
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "python"))
 
 LEFT, UP, RIGHT, DOWN = 0, 1, 2, 3
 # Grid steps (row, column) of the actions; the grid's top row comes first,
@@ -27,14 +36,24 @@ def open_actions(maze, cell):
     return [a for a, (dr, dc) in STEPS.items() if maze[row + dr, (col + dc) % COLS] > 2]
 
 
-def make_random_player(seed):
-    """A player that takes an open way at random (reproducible from `seed`)."""
-    rng = random.Random(seed)
+class RandomPlayer:
+    """Takes an open way at random. The draw depends only on `seed` and what
+    it sees, so a game's moves do not depend on which process plays it, nor
+    on the games played before."""
 
-    def player(observation):
+    def __init__(self, seed):
+        self.seed = seed
+
+    def __call__(self, observation):
         actions = open_actions(observation["maze"], chomper_cell(observation))
-        return rng.choice(actions) if actions else LEFT
-    return player
+        seen = zlib.crc32(observation["maze"].tobytes() + observation["ghosts"].tobytes() +
+                          observation["chomper"].tobytes())
+        return random.Random(self.seed * 4294967311 + seen).choice(actions) if actions else LEFT
+
+
+def make_random_player(seed):
+    """A random player reproducible from `seed`."""
+    return RandomPlayer(seed)
 
 
 def greedy_player(observation):
@@ -56,9 +75,17 @@ def greedy_player(observation):
     return int(observation["chomper"][2])
 
 
-if __name__ == "__main__":
+def main():
+    import argparse
     import chomp
+    parser = argparse.ArgumentParser(description="Plays 20 games with each of the two players.")
+    chomp.add_config_options(parser)
+    args = parser.parse_args()
     for name, player in (("random", make_random_player(1)), ("greedy", greedy_player)):
-        s = chomp.evaluate(player, games=20, seed=1)
+        s = chomp.evaluate(player, games=20, seed=1, config=args.config)
         print(f"{name}: won {s['won_percent']:.1f}% [{s['won_low']:.1f}, {s['won_high']:.1f}], "
               f"score mean {s['score_mean']:.0f}")
+
+
+if __name__ == "__main__":
+    main()

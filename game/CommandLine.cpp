@@ -35,6 +35,8 @@ CommandLine::CommandLine(const std::string& description) : app(std::make_unique<
       ->check(regularFile())
       ->type_name("FILE")
       ->capture_default_str();
+  app->add_flag("--no-config", noConfig, "no configuration file: every setting at its built-in default")
+      ->excludes("--config");
   app->add_option("--set", settingTexts, "a setting applied after the file, as if it were its last line")
       ->type_name("KEY=VALUE")
       ->allow_extra_args(false);
@@ -73,6 +75,7 @@ int CommandLine::usageError(const std::string& problem) const {
 }
 
 bool CommandLine::readSettings(std::string* problem) {
+  if (noConfig) source.file.clear();  // an empty name reads no file
   source.settings.clear();
   for (const std::string& text : settingTexts) {
     const size_t equals = text.find('=');

@@ -1,7 +1,9 @@
 #pragma once
 // The command line of the programs that play games (the game and the batch
 // runner), so both understand the settings the same way:
-//   --config FILE     the configuration file (default data/config.txt)
+//   --config FILE     the configuration file (default data/config.txt; a
+//                     missing default file means every built-in default)
+//   --no-config       no file at all: every setting at its built-in default
 //   --set KEY=VALUE   one setting, applied after the file by the file's rules
 //                     (repeatable; KEY must be a configuration key and VALUE
 //                     a non-negative decimal integer)
@@ -52,5 +54,6 @@ class CommandLine {
   std::string program = "chomp";
   std::unique_ptr<CLI::App> app;
   std::vector<std::string> settingTexts;
+  bool noConfig = false;
   ConfigSource source;
 };

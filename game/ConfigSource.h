@@ -7,7 +7,8 @@
 #include <vector>
 
 struct ConfigSource {
-  // Read first; a missing default file means the defaults.
+  // Read first; a missing default file means the defaults, an empty name
+  // reads no file.
   std::string file = "data/config.txt";
   // Key and value pairs, applied in order after the file.
   std::vector<std::pair<std::string, int>> settings;

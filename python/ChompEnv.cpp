@@ -4,21 +4,30 @@
 
 #include "python/ChompEnv.h"
 
+#include <unistd.h>
+
 #include <climits>
 #include <filesystem>
 
 #include "actors/Chomper.h"
 #include "game/SeedRange.h"
+#include "game/SettingsReader.h"
 #include "maze/GameState.h"
 #include "python/PyIntegers.h"
 #include "python/Observation.h"
+#include "python/TableRow.h"
 
 namespace {
 
 const char* const BUSY = "this chomp.Env is playing chomp.evaluate's games: it takes no calls until they end";
 
-// The one open environment of this process (the game state is process-wide).
-bool envOpen = false;
+// The one open environment of this process (the game state is process-wide),
+// and the process that opened it: a child forked from that process holds a
+// copy it never plays, so it may open an environment of its own.
+ChompEnv* openEnv = nullptr;
+pid_t openEnvProcess = 0;
+
+bool envOpen() { return openEnv != nullptr && openEnvProcess == getpid(); }
 
 unsigned seedFrom(const py::handle& seed) {
   return static_cast<unsigned>(integerArgument(seed, kFirstSeed, kLastSeed, "seed",
@@ -27,9 +36,18 @@ unsigned seedFrom(const py::handle& seed) {
 
 }  // namespace
 
+const py::object& defaultConfig() {
+  // Never freed: a Python object must not outlive the interpreter's end.
+  static const py::object* sentinel = new py::object(py::str("data/config.txt"));
+  return *sentinel;
+}
+
 HeadlessSettings settingsFrom(const py::object& config, const py::dict& settings, long long maxMoves) {
   HeadlessSettings wanted;
-  if (!config.is_none()) {
+  if (config.is(defaultConfig())) {
+    wanted.config.file = "data/config.txt";  // a missing default file means the defaults
+    wanted.readFileNow();
+  } else if (!config.is_none()) {
     wanted.config.file = py::str(config);
     // The game takes a missing file for the defaults; asked for by name, it is a
     // mistake. Only a regular file is read: a named pipe would block for ever.
@@ -61,6 +79,17 @@ HeadlessSettings settingsFrom(const py::object& config, const py::dict& settings
   return wanted;
 }
 
+HeadlessSettings settingsOfText(const std::string& text, long long maxMoves) {
+  HeadlessSettings wanted;
+  GameSettings read;
+  std::string error;
+  if (!SettingsReader::readText(text, read, &error)) throw py::value_error("settings text: " + error);
+  wanted.fileSettings = read;
+  if (maxMoves < 1) throw py::value_error("max_moves must be at least 1");
+  wanted.maxMoves = maxMoves;
+  return wanted;
+}
+
 ChompEnv& envOf(const py::handle& self) {
   if (!py::isinstance<ChompEnv>(self)) throw py::type_error("not a chomp.Env");
   auto* instance = reinterpret_cast<py::detail::instance*>(self.ptr());
@@ -71,16 +100,33 @@ ChompEnv& envOf(const py::handle& self) {
 }
 
 ChompEnv::ChompEnv(const py::object& config, const py::dict& settings, long long maxMoves)
-    : own(settingsFrom(config, settings, maxMoves)) {
-  if (envOpen) {
+    : ChompEnv(settingsFrom(config, settings, maxMoves)) {}
+
+ChompEnv::ChompEnv(const HeadlessSettings& settings) : own(settings) {
+  if (envOpen()) {
     throw std::runtime_error(
         "a chomp.Env is already open in this process: the game state is per process, so close() "
         "the other one first, or use one process per environment (multiprocessing)");
   }
   game = std::make_unique<HeadlessGame>();
   game->configure(own);
-  envOpen = true;
+  openEnv = this;
+  openEnvProcess = getpid();
 }
+
+ChompEnv* ChompEnv::current() { return envOpen() ? openEnv : nullptr; }
+
+namespace {
+
+GameSettings settingsInForce(const HeadlessSettings& settings) {
+  return SettingsReader::read(settings.config, settings.fileSettings ? &*settings.fileSettings : nullptr);
+}
+
+}  // namespace
+
+std::string ChompEnv::settingsText() const { return SettingsReader::text(settingsInForce(own)); }
+
+std::string ChompEnv::settingsDigest() const { return SettingsReader::rulesDigest(settingsInForce(own)); }
 
 ChompEnv::~ChompEnv() { release(); }
 
@@ -92,7 +138,7 @@ void ChompEnv::close() {
 void ChompEnv::release() {
   if (!game) return;
   game.reset();
-  envOpen = false;
+  if (openEnv == this) openEnv = nullptr;
   started = false;
 }
 
@@ -139,7 +185,8 @@ py::tuple ChompEnv::step(const py::handle& action) {
 }
 
 int ChompEnv::builtinAction() {
-  requirePlaying();
+  // Under evaluate the policy is called at a decision point of its game.
+  if (!evaluating) requirePlaying();
   const int action = actionOfDirection(game->builtinDirection());
   // A player without a route keeps its direction.
   return action >= 0 ? action : std::max(0, actionOfDirection(chomper->getDirection()));
@@ -157,8 +204,11 @@ py::dict ChompEnv::info() const {
   info["score"] = now.score;
   info["moves"] = now.moves;
   info["food_left"] = now.foodLeft;
-  info["won"] = now.won;
+  info["won"] = static_cast<int>(now.won);
   info["seed"] = now.seed;
+  if (game->ended()) {
+    for (const auto& field : rowOf(now)) info[field.first] = field.second;
+  }
   return info;
 }
 

@@ -20,10 +20,13 @@ namespace py = pybind11;
 
 class ChompEnv {
  public:
-  // `config`: None (the defaults) or the path of a config file, which must
-  // exist; `settings`: setting names to non-negative integers, applied after
-  // the file; a game reaching `maxMoves` moves ends as truncated.
+  // `config`: defaultConfig() (data/config.txt of the working directory, when
+  // there is one), None (no file: every built-in default) or the path of a
+  // config file, which must exist; `settings`: setting names to non-negative
+  // integers, applied after the file; a game reaching `maxMoves` moves ends
+  // as truncated.
   ChompEnv(const py::object& config, const py::dict& settings, long long maxMoves);
+  explicit ChompEnv(const HeadlessSettings& settings);
   ~ChompEnv();
   ChompEnv(const ChompEnv&) = delete;
   ChompEnv& operator=(const ChompEnv&) = delete;
@@ -35,9 +38,12 @@ class ChompEnv {
   // Plays `action` (0 left, 1 up, 2 right, 3 down; into a wall the chomper
   // keeps its direction) up to the next decision point or the end.
   py::tuple step(const py::handle& action);
-  // The action the built-in player would choose now.
+  // The action the built-in player would choose now; also from a policy
+  // while evaluate plays on this environment.
   int builtinAction();
   py::dict observation() const;
+  // score, moves, food_left, won (0 or 1) and seed; at the end of a game
+  // also every field of the batch runner's row of that game.
   py::dict info() const;
   // Releases the game; the process may then open another environment.
   // Like every method, RuntimeError while evaluate plays on this environment.
@@ -51,6 +57,12 @@ class ChompEnv {
   HeadlessGame& playWith(const std::vector<std::pair<std::string, int>>& extra);
   void restoreSettings();
   const HeadlessSettings& settings() const { return own; }
+  // The environment's settings as SettingsReader::text writes them.
+  std::string settingsText() const;
+  // Their rules digest (SettingsReader::rulesDigest).
+  std::string settingsDigest() const;
+  // The open environment of this process, or null.
+  static ChompEnv* current();
 
  private:
   void requireOpen() const;  // open, and evaluate is not playing on it
@@ -66,10 +78,16 @@ class ChompEnv {
   unsigned lastSeed = 0;
 };
 
+// The `config` argument that stands for the default rule: data/config.txt of
+// the working directory when it exists, else every built-in default.
+const py::object& defaultConfig();
 // The settings of an environment from its Python arguments; raises
 // ValueError (unknown setting, negative value, max_moves < 1) or
 // FileNotFoundError.
 HeadlessSettings settingsFrom(const py::object& config, const py::dict& settings, long long maxMoves);
+// The settings of a text that SettingsReader::text wrote; ValueError naming
+// the line it cannot take.
+HeadlessSettings settingsOfText(const std::string& text, long long maxMoves);
 // The environment that a Python object is; TypeError when it is none, or
 // when its __init__ never ran (Env.__new__(Env)) or failed.
 ChompEnv& envOf(const py::handle& self);

@@ -1,5 +1,7 @@
-// The Python module `chomp`: the game as a seeded environment with the
-// Gymnasium conventions, and the evaluation of a player on a series of seeds.
+// The compiled part of the Python module `chomp` (chomp._chomp): the game as
+// a seeded environment with the Gymnasium conventions, and the evaluation of
+// a player on a series of seeds. python/chomp/__init__.py finds it and adds
+// what is written in Python (evaluate on an executor, summarize's checks).
 
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
@@ -8,8 +10,10 @@
 #include <memory>
 
 #include "python/ChompEnv.h"
+#include "game/SettingsReader.h"
 #include "python/Evaluation.h"
 #include "python/PyIntegers.h"
+#include "python/TableRow.h"
 
 namespace py = pybind11;
 using namespace pybind11::literals;
@@ -22,11 +26,23 @@ long long maxMovesFrom(const py::handle& maxMoves) {
   return integerArgument(maxMoves, 1, LLONG_MAX, "max_moves", "an integer >= 1");
 }
 
+int builtinActionNow() {
+  ChompEnv* env = ChompEnv::current();
+  if (env == nullptr) throw std::runtime_error("no game: no chomp.Env is open in this process");
+  return env->builtinAction();
+}
+
+std::string settingsTextOf(const py::object& config, const py::dict& settings) {
+  const HeadlessSettings wanted = settingsFrom(config, settings, DEFAULT_MAX_MOVES);
+  return SettingsReader::text(
+      SettingsReader::read(wanted.config, wanted.fileSettings ? &*wanted.fileSettings : nullptr));
+}
+
 py::dict evaluateFromPython(const py::object& policy, const py::object& games, const py::object& seed,
                             const py::object& ghosts, const py::object& config, const py::dict& settings,
                             const py::object& maxMoves, const py::object& env) {
   if (!env.is_none()) {
-    if (!config.is_none() || !settings.empty() || !maxMoves.is_none()) {
+    if (!config.is(defaultConfig()) || !settings.empty() || !maxMoves.is_none()) {
       throw py::value_error("give config, settings and max_moves to the Env, not to evaluate");
     }
     return evaluate(envOf(env), policy, games, seed, ghosts);
@@ -37,8 +53,10 @@ py::dict evaluateFromPython(const py::object& policy, const py::object& games, c
 
 const char* const ENV_DOC = R"(A game of Chomp played from one decision point of the chomper to the next.
 
-Env(config=None, settings={}, max_moves=200000)
-  config:    None for the defaults, or the path of a config file (it must exist)
+Env(config="data/config.txt", settings={}, max_moves=200000)
+  config:    the configuration file; by default data/config.txt of the working
+             directory (when there is none, every built-in default), None for
+             no file (every built-in default), or the path of a file that must exist
   settings:  config keys to non-negative integers, applied after the file,
              e.g. {"red_ghost": 1, "green_ghost": 0}
   max_moves: a game reaching this many moves ends as truncated
@@ -49,7 +67,7 @@ its direction. One Env per process: the game state is process-wide.)";
 
 }  // namespace
 
-PYBIND11_MODULE(chomp, m) {
+PYBIND11_MODULE(_chomp, m) {
   m.doc() = "Chomp, the maze-chase game, as a seeded environment for players written in Python.";
   m.attr("LEFT") = 0;
   m.attr("UP") = 1;
@@ -63,7 +81,19 @@ PYBIND11_MODULE(chomp, m) {
       .def(py::init([](const py::object& config, const py::dict& settings, const py::object& maxMoves) {
              return std::make_unique<ChompEnv>(config, settings, maxMovesFrom(maxMoves));
            }),
-           "config"_a = py::none(), "settings"_a = py::dict(), "max_moves"_a = DEFAULT_MAX_MOVES)
+           "config"_a = defaultConfig(), "settings"_a = py::dict(), "max_moves"_a = DEFAULT_MAX_MOVES)
+      .def_static("from_settings_text",
+                  [](const std::string& text, const py::object& maxMoves) {
+                    return std::make_unique<ChompEnv>(settingsOfText(text, maxMovesFrom(maxMoves)));
+                  },
+                  "text"_a, "max_moves"_a = DEFAULT_MAX_MOVES,
+                  "An Env with exactly the settings of a text as settings_text writes it.")
+      .def_property_readonly("settings_text", [](const py::object& self) { return envOf(self).settingsText(); },
+                             "Every setting in force, one \"key value\" line each.")
+      .def_property_readonly("settings_digest",
+                             [](const py::object& self) { return envOf(self).settingsDigest(); },
+                             "The rules digest of those settings, as the rows' \"settings\" field has it.")
+      .def_property_readonly("max_moves", [](const py::object& self) { return envOf(self).settings().maxMoves; })
       .def("reset",
            [](const py::object& self, const py::object& seed, const py::object&) { return envOf(self).reset(seed); },
            "seed"_a = py::none(), "options"_a = py::none(),
@@ -82,10 +112,16 @@ PYBIND11_MODULE(chomp, m) {
       .def("__enter__", [](const py::object& self) { envOf(self); return self; })
       .def("__exit__", [](const py::object& self, const py::args&) { envOf(self).close(); });
 
+  m.attr("DEFAULT_CONFIG") = defaultConfig();
+  m.def("builtin_action", &builtinActionNow,
+        "The built-in player's action in the game being played in this process: the open Env's, or "
+        "that of chomp.evaluate while it calls a policy.");
+  m.def("settings_text", &settingsTextOf, "config"_a = defaultConfig(), "settings"_a = py::dict(),
+        "The settings Env(config, settings) would play with, as Env.settings_text writes them.");
   m.def("summarize", &summarize, "rows"_a,
         "The summary figures of evaluate's rows (from several processes, say), without the rows.");
   m.def("evaluate", &evaluateFromPython, "policy"_a, "games"_a = 100, "seed"_a = 1,
-        "ghosts"_a = py::none(), "config"_a = py::none(), "settings"_a = py::dict(),
+        "ghosts"_a = py::none(), "config"_a = defaultConfig(), "settings"_a = py::dict(),
         "max_moves"_a = py::none(), "env"_a = py::none(),
         R"(Plays `games` games on the seeds seed, seed + 1, ... and returns the batch runner's
 summary: games, won_percent with its 95% Wilson interval won_low..won_high, score_mean,

@@ -3,31 +3,14 @@
 
 #include "python/Evaluation.h"
 
-#include <sstream>
-
 #include "maze/GameState.h"
 #include "game/GhostSet.h"
-#include "game/OutcomeCsv.h"
 #include "game/OutcomeSummary.h"
 #include "game/SeedRange.h"
 #include "game/SettingsReader.h"
 #include "python/Observation.h"
 #include "python/PyIntegers.h"
-
-namespace {
-
-std::vector<std::string> commaSeparated(const std::string& text) {
-  std::vector<std::string> fields;
-  std::stringstream in(text);
-  for (std::string field; std::getline(in, field, ',');) fields.push_back(field);
-  if (!text.empty() && text.back() == ',') fields.emplace_back();  // an empty last field
-  return fields;
-}
-
-}  // namespace
-
-// The batch runner's table is the one source of the row's fields.
-const std::vector<std::string> CSV_FIELDS = commaSeparated(OutcomeCsv::header());
+#include "python/TableRow.h"
 
 namespace {
 
@@ -45,21 +28,6 @@ GameOutcome playOne(HeadlessGame& game, const py::object& policy, unsigned seed)
     game.stepWith(directionOfAction(actionFrom(action)));
   }
   return game.outcome();
-}
-
-py::dict rowOf(const GameOutcome& o) {
-  // The batch runner's own row, so that both always agree; numbers stay numbers.
-  const GhostSet ghosts = GhostSet::enabledIn(gameSettings);
-  const std::vector<std::string> values = commaSeparated(OutcomeCsv::format({ghosts, o, SettingsReader::rulesDigest(gameSettings)}));
-  py::dict row;
-  for (size_t i = 0; i < CSV_FIELDS.size(); ++i) {
-    if (CSV_FIELDS[i] == "caught_by" || CSV_FIELDS[i] == "settings") {
-      row[CSV_FIELDS[i].c_str()] = values[i];
-    } else {
-      row[CSV_FIELDS[i].c_str()] = std::stoll(values[i]);
-    }
-  }
-  return row;
 }
 
 // The fields of a row that the summary reads.
@@ -129,5 +97,7 @@ py::dict evaluate(ChompEnv& env, const py::object& policy, const py::handle& gam
     outcomes.push_back(playOne(game, policy, static_cast<unsigned>(seed + i)));
     rows.append(rowOf(outcomes.back()));
   }
-  return summaryOf(outcomes, rows);
+  py::dict summary = summaryOf(outcomes, rows);
+  summary["settings"] = SettingsReader::rulesDigest(gameSettings);
+  return summary;
 }

@@ -13,9 +13,6 @@
 
 namespace py = pybind11;
 
-// The batch runner's CSV header fields, in order.
-extern const std::vector<std::string> CSV_FIELDS;
-
 // The settings that make a ghost set play: "all", "none" or a comma list
 // such as "red,turquoise". ValueError for anything else.
 std::vector<std::pair<std::string, int>> ghostSettings(const std::string& set);
@@ -23,7 +20,8 @@ std::vector<std::pair<std::string, int>> ghostSettings(const std::string& set);
 // Plays `games` games with seeds `seed`.. on `env` (the built-in player when
 // `policy` is None, else policy(observation) -> action at every decision
 // point) with the ghosts of `ghosts` (None: the settings' own) and returns
-// the summary figures and "rows". The environment's settings are restored
+// the summary figures, "settings" (the rules digest of the settings played)
+// and "rows". The environment's settings are restored
 // afterwards, even when the policy raises.
 // The summary figures of rows such as evaluate returns (merged from several
 // processes, say): the same figures, without "rows".

@@ -1,11 +1,13 @@
 # The chart of scripts/chart, run as gnuplot -c chart.gp SUMMARY SCORES OUT SETS
-# HEADING: SUMMARY is chompsim --summarize output, SCORES lines "SET SCORE",
-# OUT the PNG, SETS how many sets, HEADING the title. They are only ever data.
+# HEADING [GROUP]: SUMMARY is chompsim --summarize output, SCORES lines "SET SCORE",
+# OUT the PNG, SETS how many sets, HEADING the title, GROUP what a set is
+# (default "ghost set"; examples/compare.py draws players). They are only ever data.
 summary = ARG1
 scores = ARG2
 out = ARG3
 sets = int(ARG4)
 heading = ARG5
+group = ARGC >= 6 ? ARG6 : "ghost set"
 # The x ranges are given: autoscaling fails on a single set.
 set terminal pngcairo size 1100,480 font ",10"
 set output out
@@ -16,7 +18,7 @@ set xtics nomirror
 set grid ytics
 
 # Left: scores per ghost set, the sets in the order of the table.
-set title "Score per ghost set"
+set title "Score per ".group
 set ylabel "score"
 set style boxplot outliers pointtype 7
 set style data boxplot

@@ -4,6 +4,14 @@
 # built first when needed (its output goes to standard error).
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# Builds TARGET in the Release build of build-release/ (set up first when needed).
+release_build() {  # TARGET
+  "$ROOT/scripts/deps" >&2
+  cmake -S "$ROOT" -B "$ROOT/build-release" -DCMAKE_BUILD_TYPE=Release -DCHOMP_TESTS=OFF \
+        -DCHOMP_BENCH=OFF > /dev/null
+  cmake --build "$ROOT/build-release" -j"${JOBS:-2}" --target "$1" >&2
+}
+
 program() {  # NAME
   local name=$1 given
   given=$(printf '%s' "$name" | tr '[:lower:]' '[:upper:]')
@@ -11,9 +19,6 @@ program() {  # NAME
     realpath -- "${!given}"
     return
   fi
-  "$ROOT/scripts/deps" >&2
-  cmake -S "$ROOT" -B "$ROOT/build-release" -DCMAKE_BUILD_TYPE=Release -DCHOMP_TESTS=OFF \
-        -DCHOMP_BENCH=OFF > /dev/null
-  cmake --build "$ROOT/build-release" -j"${JOBS:-2}" --target "$name" >&2
+  release_build "$name"
   printf '%s\n' "$ROOT/build-release/$name"
 }
