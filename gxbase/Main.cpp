@@ -78,6 +78,9 @@ bool Main::CreateWindows() {
     if (window->HasNativeWindow()) continue;
     if (!window->Create() && IsMainWindow(window)) return false;
   }
+  // The window made last would keep the keyboard: the main window takes it,
+  // so its keys work at once.
+  if (mainWindow != nullptr) mainWindow->TakeKeyboardFocus();
   return true;
 }
 

@@ -66,6 +66,13 @@ void WindowEx::SetPosition(int newX, int newY) {
   y = newY;
 }
 
+void WindowEx::TakeKeyboardFocus() {
+  if (window == nullptr) return;
+  SDL_RaiseWindow(native(window));
+  // Without a window manager raising does not move the focus: ask the display.
+  SDL_SetWindowInputFocus(native(window));
+}
+
 void WindowEx::RequestPaint() {
   if (window != nullptr) needsPaint = true;
 }

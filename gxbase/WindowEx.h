@@ -43,6 +43,9 @@ class WindowEx {
   // window is resized (client area) or moved at once.
   void SetSize(int newWidth, int newHeight);
   void SetPosition(int newX, int newY);
+  // Raises the native window and gives it the keyboard, even on a display
+  // without a window manager to do so; nothing without a native window.
+  void TakeKeyboardFocus();
 
   // Handles one native event addressed to this window.
   void Dispatch(const void* event);
