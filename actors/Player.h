@@ -37,6 +37,8 @@ class Player {
   bool step(const int* grid);
   // Draws the sprite of the current direction centred on the position.
   void draw() const;
+  // Whether its sprites were loaded (a drawing made without loading them shows nothing of it).
+  bool hasSprites() const { return spriteLeft.IsValid(); }
   // Draws an image centred on (x, y), from its lower-left corner (odd sizes
   // put the corner on a half unit); nothing for a null or invalid image.
   static void drawCentred(const gxbase::Image* image, double x, double y);

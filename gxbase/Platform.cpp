@@ -51,6 +51,14 @@ bool Platform::EnsureVideo() {
   return true;
 }
 
+bool Platform::UseOffscreenVideo() {
+  if (state().video) {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver != nullptr && SDL_strcmp(driver, "offscreen") == 0;
+  }
+  return SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen") == SDL_TRUE;
+}
+
 bool Platform::Post(Event event, unsigned windowId, int code) {
   if (!EnsureEvents()) return false;
   SDL_Event e;

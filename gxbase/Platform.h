@@ -13,6 +13,10 @@ class Platform {
   static bool EnsureEvents();
   // Events, timers and windows; true when windows can be opened.
   static bool EnsureVideo();
+  // Makes every window of this process offscreen (real GL contexts, nothing
+  // shown), for pictures drawn without a display. False when windows were
+  // opened already on another driver.
+  static bool UseOffscreenVideo();
   // Queues a framework event for a window (native id, 0 for none).
   static bool Post(Event event, unsigned windowId, int code);
   // Which framework event a native event type is; false for any other.

@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <SDL.h>
 
+#include <algorithm>
+
 #include "gxbase/ContextStack.h"
 #include "gxbase/GLWindow.h"
 #include "gxbase/Platform.h"
@@ -64,6 +66,29 @@ void WindowEx::SetPosition(int newX, int newY) {
   if (window != nullptr) SDL_SetWindowPosition(native(window), newX, newY);
   x = newX;
   y = newY;
+}
+
+bool WindowEx::ReadPresented(std::vector<unsigned char>& rgb) const {
+  if (window == nullptr) return false;
+  const int w = width;
+  const int h = height;
+  std::vector<unsigned char> rows(static_cast<size_t>(w) * h * 3);
+  // Tightly packed rows; GL's rows come bottom first.
+  GLint packAlignment = 4;
+  GLint readBuffer = GL_BACK;
+  glGetIntegerv(GL_PACK_ALIGNMENT, &packAlignment);
+  glGetIntegerv(GL_READ_BUFFER, &readBuffer);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadBuffer(GL_FRONT);
+  glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, rows.data());
+  glReadBuffer(static_cast<GLenum>(readBuffer));
+  glPixelStorei(GL_PACK_ALIGNMENT, packAlignment);
+  const size_t stride = static_cast<size_t>(w) * 3;
+  rgb.resize(rows.size());
+  for (int y = 0; y < h; ++y) {
+    std::copy_n(rows.data() + static_cast<size_t>(h - 1 - y) * stride, stride, rgb.data() + y * stride);
+  }
+  return true;
 }
 
 void WindowEx::TakeKeyboardFocus() {

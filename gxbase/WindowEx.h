@@ -3,6 +3,7 @@
 // while created, and the settings used for the next creation.
 
 #include <string>
+#include <vector>
 
 namespace gxbase {
 
@@ -39,6 +40,10 @@ class WindowEx {
 
   // Presents the back buffer; 0 without a native window.
   int SwapBuffers();
+  // The picture last presented, with this window's context current: red,
+  // green, blue bytes of Width() x Height() pixels, top row first. False
+  // without a native window.
+  bool ReadPresented(std::vector<unsigned char>& rgb) const;
   // Negative sizes become 0. The record always takes the values; a native
   // window is resized (client area) or moved at once.
   void SetSize(int newWidth, int newHeight);

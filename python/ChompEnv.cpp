@@ -4,6 +4,7 @@
 
 #include "python/ChompEnv.h"
 
+#include <pybind11/numpy.h>
 #include <unistd.h>
 
 #include <climits>
@@ -137,6 +138,7 @@ void ChompEnv::close() {
 
 void ChompEnv::release() {
   if (!game) return;
+  picture.reset();
   game.reset();
   if (openEnv == this) openEnv = nullptr;
   started = false;
@@ -195,6 +197,35 @@ int ChompEnv::builtinAction() {
 py::dict ChompEnv::observation() const {
   requireOpen();
   return makeObservation();
+}
+
+void ChompEnv::setRenderMode(const py::object& mode) {
+  if (!mode.is_none() && !(PyUnicode_Check(mode.ptr()) && mode.cast<std::string>() == "rgb_array")) {
+    throw py::value_error("render_mode must be None or \"rgb_array\", not " + py::repr(mode).cast<std::string>());
+  }
+  rendering = !mode.is_none();
+}
+
+py::object ChompEnv::renderMode() const { return rendering ? py::object(py::str("rgb_array")) : py::none(); }
+
+py::object ChompEnv::render() {
+  requireOpen();
+  if (!rendering) return py::none();
+  if (!picture) {
+    std::error_code error;
+    if (!std::filesystem::is_directory("data", error)) {
+      PyErr_WarnEx(PyExc_RuntimeWarning,
+                   "no data/ folder in the working folder: the picture has no sprites (run from the folder "
+                   "that holds data/)", 1);
+    }
+    picture = std::make_unique<GamePicture>();
+  }
+  std::vector<unsigned char> rgb;
+  std::string why;
+  if (!picture->draw(game->gameRules().gameLost, rgb, &why)) throw std::runtime_error("render: " + why);
+  py::array_t<std::uint8_t> frame({GamePicture::kHeight, GamePicture::kWidth, 3});
+  std::copy(rgb.begin(), rgb.end(), frame.mutable_data());
+  return std::move(frame);
 }
 
 py::dict ChompEnv::info() const {

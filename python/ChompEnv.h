@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "game/GamePicture.h"
 #include "game/HeadlessGame.h"
 
 namespace py = pybind11;
@@ -42,6 +43,13 @@ class ChompEnv {
   // while evaluate plays on this environment.
   int builtinAction();
   py::dict observation() const;
+  // "rgb_array" or None (py::none): what render gives. ValueError for another.
+  void setRenderMode(const py::object& mode);
+  py::object renderMode() const;
+  // The game picture now as the game window draws it, a uint8 array of
+  // 460 rows of 380 RGB pixels, top row first; None when the render mode is
+  // None. RuntimeError when no offscreen GL window can be made.
+  py::object render();
   // score, moves, food_left, won (0 or 1) and seed; at the end of a game
   // also every field of the batch runner's row of that game.
   py::dict info() const;
@@ -70,6 +78,8 @@ class ChompEnv {
   void requirePlaying() const;  // a game was reset and has not ended
 
   std::unique_ptr<HeadlessGame> game;
+  bool rendering = false;
+  std::unique_ptr<GamePicture> picture;  // made by the first render
   HeadlessSettings own;
   bool started = false;
   bool evaluating = false;

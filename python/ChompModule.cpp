@@ -53,13 +53,16 @@ py::dict evaluateFromPython(const py::object& policy, const py::object& games, c
 
 const char* const ENV_DOC = R"(A game of Chomp played from one decision point of the chomper to the next.
 
-Env(config="data/config.txt", settings={}, max_moves=200000)
+Env(config="data/config.txt", settings={}, max_moves=200000, render_mode=None)
   config:    the configuration file; by default data/config.txt of the working
              directory (when there is none, every built-in default), None for
              no file (every built-in default), or the path of a file that must exist
   settings:  config keys to non-negative integers, applied after the file,
              e.g. {"red_ghost": 1, "green_ghost": 0}
   max_moves: a game reaching this many moves ends as truncated
+  render_mode: None, or "rgb_array" for render() to give the game's picture
+             (drawn offscreen by the game window's drawing code, sprites from
+             data/ of the working directory)
 
 A decision point is a cell centre with an open exit, where the built-in player
 decides. Actions: 0 left, 1 up, 2 right, 3 down; into a wall the chomper keeps
@@ -78,10 +81,18 @@ PYBIND11_MODULE(_chomp, m) {
   // Every method finds its environment through envOf, which refuses an
   // object whose __init__ never ran instead of reading unmade memory.
   py::class_<ChompEnv>(m, "Env", ENV_DOC)
-      .def(py::init([](const py::object& config, const py::dict& settings, const py::object& maxMoves) {
-             return std::make_unique<ChompEnv>(config, settings, maxMovesFrom(maxMoves));
+      .def(py::init([](const py::object& config, const py::dict& settings, const py::object& maxMoves,
+                       const py::object& renderMode) {
+             auto env = std::make_unique<ChompEnv>(config, settings, maxMovesFrom(maxMoves));
+             env->setRenderMode(renderMode);
+             return env;
            }),
-           "config"_a = defaultConfig(), "settings"_a = py::dict(), "max_moves"_a = DEFAULT_MAX_MOVES)
+           "config"_a = defaultConfig(), "settings"_a = py::dict(), "max_moves"_a = DEFAULT_MAX_MOVES,
+           "render_mode"_a = py::none())
+      .def_property_readonly("render_mode", [](const py::object& self) { return envOf(self).renderMode(); })
+      .def("render", [](const py::object& self) { return envOf(self).render(); },
+           "The game picture as the game window draws it (render_mode \"rgb_array\"): a uint8 array of "
+           "460 rows of 380 RGB pixels, top row first; None when render_mode is None.")
       .def_static("from_settings_text",
                   [](const std::string& text, const py::object& maxMoves) {
                     return std::make_unique<ChompEnv>(settingsOfText(text, maxMovesFrom(maxMoves)));
@@ -112,6 +123,8 @@ PYBIND11_MODULE(_chomp, m) {
       .def("__enter__", [](const py::object& self) { envOf(self); return self; })
       .def("__exit__", [](const py::object& self, const py::args&) { envOf(self).close(); });
 
+  // Gymnasium's description of what render gives.
+  m.attr("Env").attr("metadata") = py::dict("render_modes"_a = py::make_tuple("rgb_array"));
   m.attr("DEFAULT_CONFIG") = defaultConfig();
   m.def("builtin_action", &builtinActionNow,
         "The built-in player's action in the game being played in this process: the open Env's, or "

@@ -1,0 +1,61 @@
+#include "game/GamePicture.h"
+
+#include "actors/Chomper.h"
+#include "actors/Ghost.h"
+#include "game/GameEngine.h"
+#include "gxbase/Platform.h"
+#include "gxbase/WindowEx.h"
+#include "maze/GameState.h"
+#include "maze/MazeView.h"
+
+GamePicture::GamePicture() = default;
+
+GamePicture::~GamePicture() {
+  if (engine && engine->HasContext()) engine->Extra()->Destroy();
+}
+
+bool GamePicture::open(std::string* why) {
+  if (engine) return true;
+  if (!gxbase::Platform::UseOffscreenVideo()) {
+    *why = "windows of another video driver are open in this process";
+    return false;
+  }
+  auto made = std::make_unique<GameEngine>();
+  made->SetSize(kWidth, kHeight);
+  if (!made->Extra()->Create()) {
+    *why = "no offscreen OpenGL window could be made (SDL's offscreen driver, EGL)";
+    return false;
+  }
+  // The game window's own set-up (its context is current after Create),
+  // without its configuration and game: those are the game state's already.
+  setUpMazeView(kWidth, kHeight);
+  dotImage.Load("data//dot.tga");
+  powerpillImage.Load("data//powerpill.tga");
+  made->fruitImage.Load("data//fruit.tga");
+  engine = std::move(made);
+  return true;
+}
+
+void GamePicture::loadMissingSprites() {
+  // Ghosts are made anew whenever the settings change.
+  if (chomper != nullptr && !chomper->hasSprites()) chomper->loadSprites();
+  for (Ghost* ghost : ghostsInPlayOrder()) {
+    if (ghost != nullptr && !ghost->hasSprites()) ghost->loadSprites();
+  }
+}
+
+bool GamePicture::draw(bool gameLost, std::vector<unsigned char>& rgb, std::string* why) {
+  if (!open(why)) return false;
+  if (!engine->Extra()->BeginGL()) {
+    *why = "the offscreen window's OpenGL context cannot be made current";
+    return false;
+  }
+  loadMissingSprites();
+  engine->startScreen = false;
+  engine->rules.gameLost = gameLost;
+  engine->OnDisplay();
+  const bool read = engine->Extra()->ReadPresented(rgb);
+  engine->Extra()->EndGL();
+  if (!read) *why = "the picture could not be read back";
+  return read;
+}
