@@ -1,9 +1,13 @@
 """The chomp module: seeded games, the built-in player through Python, bad
 input, and the example comparison."""
+import concurrent.futures
 import csv
+import io
+import multiprocessing
 import os
 import subprocess
 import sys
+import textwrap
 
 import numpy as np
 import pytest
@@ -46,27 +50,55 @@ def test_reset_with_a_seed_replays_the_same_game(env):
     assert env.reset()[1]["seed"] == 8
 
 
-def batch_rows(env, games):
-    """Rows 1..games of the batch runner, or of the driver's whole games without it."""
+def batch_rows(games, seed=1, *args):
+    """Rows of the batch runner, played in the source folder (its data/config.txt by
+    default), or of the driver's whole games without it."""
     chompsim = os.environ.get("CHOMPSIM")
     if chompsim and os.path.exists(chompsim):
-        print(f"\ncomparing with the batch runner {chompsim}")
         out = os.path.join(os.environ.get("TMPDIR", "/tmp"), f"chomp_rows_{os.getpid()}.csv")
-        subprocess.run([chompsim, "--config", CONFIG, "--games", str(games), "--seed", "1",
-                        "--jobs", "1", "--csv", out], check=True, stdout=subprocess.DEVNULL)
+        subprocess.run([chompsim, "--games", str(games), "--seed", str(seed), "--jobs", "1", "--csv", out, *args],
+                       check=True, stdout=subprocess.DEVNULL, cwd=ROOT)
         with open(out) as f:
-            rows = list(csv.DictReader(f))
+            rows = [{key: value if key in ("caught_by", "settings") else int(value) for key, value in row.items()}
+                    for row in csv.DictReader(f)]
         os.remove(out)
         return rows
     print("\nno chompsim in this build: comparing with the driver's whole games (evaluate)")
-    return chomp.evaluate(None, games=games, seed=1, env=env)["rows"]
+    return chomp.evaluate(None, games=games, seed=seed, config=None if "--no-config" in args else CONFIG)["rows"]
 
 
-def test_the_builtin_action_through_python_plays_the_batch_row(env):
-    for row in batch_rows(env, 4):
-        _, _, info = play(env, int(row["seed"]), lambda observation: env.builtin_action())
-        assert (info["score"], info["moves"], info["food_left"], info["won"]) == \
-            (int(row["score"]), int(row["moves"]), int(row["food_left"]), int(row["won"]) == 1)
+def test_one_seed_is_one_game_in_chompsim_env_evaluate_and_the_replay(monkeypatch):
+    # Every tool, started in the source folder, plays under its data/config.txt;
+    # seed 21 is a short game, so its replay at the configured pace is too.
+    monkeypatch.chdir(ROOT)
+    rows = batch_rows(4, 21)
+    with chomp.Env() as e:
+        infos = [play(e, seed, lambda observation: e.builtin_action())[2] for seed in range(21, 25)]
+        evaluated = chomp.evaluate(None, games=4, seed=21, env=e)
+        asked = chomp.evaluate(lambda observation: chomp.builtin_action(), games=4, seed=21, env=e)
+        assert rows[0]["settings"] == e.settings_digest == evaluated["settings"]
+    assert [{key: info[key] for key in chomp.CSV_FIELDS} for info in infos] == rows == evaluated["rows"] \
+        == asked["rows"]
+    summary = {key: value for key, value in evaluated.items() if key != "rows"}
+    assert chomp.summarize(infos) == summary == chomp.summarize(rows)
+    game = os.path.join(os.path.dirname(os.environ.get("CHOMPSIM", "")), "chompgame")
+    if not os.path.exists(game):
+        pytest.skip("no chompgame in this build for the replay")
+    replay = subprocess.run([os.path.join(ROOT, "scripts", "replay"), "21"], capture_output=True, text=True,
+                            env={**os.environ, "CHOMPGAME": game, "REPLAY_HOLD": "0"}, cwd=ROOT, timeout=120)
+    row = rows[0]
+    assert replay.stdout.split("\n")[-2] == " ".join(
+        str(row[key]) for key in ("won", "red", "orange", "green", "turquoise", "score")), replay.stderr
+    # Without the file every tool plays the built-in defaults, and says so by the digest.
+    with chomp.Env(config=None) as e:
+        assert batch_rows(1, 21, "--no-config")[0]["settings"] == e.settings_digest != rows[0]["settings"]
+
+
+def test_summaries_of_different_settings_are_refused():
+    rows = chomp.evaluate(None, games=1, config=None)["rows"] + \
+        chomp.evaluate(None, games=1, config=None, settings={"fps": 30})["rows"]
+    with pytest.raises(ValueError, match="different settings"):
+        chomp.summarize(rows)
 
 
 def test_the_builtin_choice_keeps_up_with_a_game_steered_from_outside():
@@ -157,18 +189,6 @@ def test_settings_are_read_from_a_copy_and_config_is_a_regular_file_read_once(tm
         assert (e.reset(seed=1)[0]["ghosts"][:, 5] == 0).all()
 
 
-def test_the_example_comparison_on_a_few_seeds(tmp_path):
-    subprocess.run([sys.executable, os.path.join(ROOT, "examples", "compare.py"), "--games", "3",
-                    "--jobs", "2", "--out", str(tmp_path)], check=True)
-    builtin = chomp.evaluate(None, games=3, seed=1, ghosts="all")["rows"]
-    for name in ("random", "greedy", "builtin"):
-        with open(tmp_path / f"compare_{name}.csv") as f:
-            assert f.readline().strip() == ",".join(chomp.CSV_FIELDS)
-            rows = list(csv.DictReader(f, fieldnames=chomp.CSV_FIELDS))
-        assert [int(row["seed"]) for row in rows] == [1, 2, 3]
-    assert [int(row["score"]) for row in rows] == [row["score"] for row in builtin]
-
-
 def test_the_observation_and_the_reward_hold_the_games_values():
     # Red alone: it starts active outside the house and not blue; the pill the
     # player eats turns it blue; every reward is the score gained by that step.
@@ -183,3 +203,97 @@ def test_the_observation_and_the_reward_hold_the_games_values():
             assert reward == info["score"] - score
             score = info["score"]
         assert (len(rewards), rewards[-1], score) == (57, 100, 580)
+
+
+def test_render_draws_the_game_windows_picture(monkeypatch):
+    monkeypatch.chdir(ROOT)  # the sprites of data/
+    with chomp.Env(render_mode="rgb_array") as e:
+        observation, _ = e.reset(seed=1)
+        for _ in range(30):
+            observation = e.step(e.builtin_action())[0]
+        frame = e.render()
+        assert frame.shape == (460, 380, 3) and frame.dtype == np.uint8
+        # World (x, y), y up from the status line's top, is row 439 - y: the
+        # bottom wall runs along y 10, the chomper's yellow is at its centre.
+        assert frame[439 - 10, 100].tolist() == [0, 0, 255]
+        x, y, _ = observation["chomper"]
+        r, g, b = frame[439 - y, x].tolist()
+        assert r > 200 and g > 180 and b < 60
+        e.step(e.builtin_action())
+        assert (frame != e.render()).any()
+    with chomp.Env() as e:
+        e.reset(seed=1)
+        assert e.render() is None and e.render_mode is None
+    with pytest.raises(ValueError, match="render_mode"):
+        chomp.Env(render_mode="human")
+
+
+def test_a_process_pool_gives_the_rows_of_one_process():
+    one = chomp.evaluate(players.greedy_player, games=5, seed=3, config=CONFIG)
+    with concurrent.futures.ProcessPoolExecutor(2, mp_context=multiprocessing.get_context("spawn"),
+                                                initializer=sys.path.insert,
+                                                initargs=(0, os.path.join(ROOT, "examples"))) as pool:
+        spread = chomp.evaluate(players.greedy_player, games=5, seed=3, config=CONFIG, executor=pool, chunk=2)
+        builtin = chomp.evaluate(None, games=3, seed=3, config=CONFIG, executor=pool, chunk=1)
+    assert table_text(spread["rows"]) == table_text(one["rows"])
+    assert spread == one
+    assert builtin["rows"] == chomp.evaluate(None, games=3, seed=3, config=CONFIG)["rows"]
+
+
+def table_text(rows):
+    out = io.StringIO()
+    writer = csv.DictWriter(out, fieldnames=chomp.CSV_FIELDS, lineterminator="\n")
+    writer.writerows(rows)
+    return out.getvalue()
+
+
+def test_the_default_configuration_is_data_config_of_the_working_folder(tmp_path, monkeypatch):
+    monkeypatch.chdir(tmp_path)
+    with chomp.Env() as e:  # no data/config.txt here: every built-in default
+        defaults = e.settings_text
+    os.mkdir("data")
+    (tmp_path / "data" / "config.txt").write_text(
+        "red_ghost 0 green_ghost 0 orange_ghost 0 turquoise_ghost 0 fps 60\n")
+    with chomp.Env() as e:
+        assert (e.reset(seed=1)[0]["ghosts"][:, 5] == 0).all() and "fps 60\n" in e.settings_text
+    with chomp.Env(config=None) as e:
+        assert e.settings_text == defaults and "fps 5\n" in defaults
+    with pytest.raises(FileNotFoundError):
+        chomp.Env(config="data/missing.txt")
+
+
+def test_the_source_folders_package_names_the_build_command_when_nothing_is_built(tmp_path):
+    package = tmp_path / "python" / "chomp"
+    package.mkdir(parents=True)
+    with open(os.path.join(ROOT, "python", "chomp", "__init__.py")) as f:
+        (package / "__init__.py").write_text(f.read())
+    result = subprocess.run([sys.executable, "-c", "import chomp"], capture_output=True, text=True,
+                            env={**os.environ, "PYTHONPATH": str(tmp_path / "python")})
+    assert result.returncode != 0 and "scripts/python" in result.stderr.splitlines()[-1]
+
+
+def test_the_readme_python_section_as_a_newcomer_follows_it(tmp_path):
+    # The module of this build stands in for the README's build command: a
+    # Release build from nothing takes minutes. Everything else runs as written,
+    # from the source folder, with no PYTHONPATH: the examples find the module.
+    with open(os.path.join(ROOT, "README.md")) as f:
+        readme = f.read()
+    section = readme[readme.index("## Your own player in Python"):]
+    example = section[section.index("    import chomp"):section.index("\n\n", section.index("    import chomp"))]
+    environment = {key: value for key, value in os.environ.items() if key != "PYTHONPATH"}
+    paste = subprocess.run([sys.executable, "-c", "import sys; sys.path.append('python')\n" +
+                            textwrap.dedent(example)], capture_output=True, text=True, cwd=ROOT, env=environment)
+    assert paste.returncode == 0, paste.stderr
+    assert "'settings':" in paste.stdout
+    compare = subprocess.run(["examples/compare.py", "--games", "3", "--jobs", "2", "--out", str(tmp_path)],
+                             capture_output=True, text=True, cwd=ROOT, env=environment)
+    assert compare.returncode == 0, compare.stderr
+    builtin = chomp.evaluate(None, games=3, seed=1, config=CONFIG)
+    lines = compare.stdout.splitlines()
+    assert [line.split()[0] for line in lines[1:]] == ["random", "greedy", "builtin"]
+    assert f"{builtin['won_percent']:6.1f}" in lines[3] and lines[3].endswith(builtin["settings"])
+    for name in ("random", "greedy", "builtin"):
+        with open(tmp_path / f"compare_{name}.csv") as f:
+            assert f.readline().strip() == ",".join(chomp.CSV_FIELDS)
+            assert [int(row["seed"]) for row in csv.DictReader(f, fieldnames=chomp.CSV_FIELDS)] == [1, 2, 3]
+    assert (tmp_path / "compare.png").read_bytes()[:8] == b"\x89PNG\r\n\x1a\n"
