@@ -47,6 +47,16 @@ class ChompsimTest : public ::testing::Test {
   std::string output;
 };
 
+// The fields of a row.
+std::vector<std::string> fieldsOf(const std::string& row) {
+  std::vector<std::string> f(1);
+  for (char c : row) {
+    if (c == ',') f.emplace_back();
+    else f.back() += c;
+  }
+  return f;
+}
+
 TEST_F(ChompsimTest, rowsDoNotDependOnWorkersOrShardsAndGame5EqualsItsSeedPlayedFirst) {
   const std::vector<std::string> sets = {"--ghosts", "all", "--ghosts", "red,turquoise"};
   const std::vector<std::string> one = table({"--jobs", "1", sets[0], sets[1], sets[2], sets[3]});
@@ -54,6 +64,16 @@ TEST_F(ChompsimTest, rowsDoNotDependOnWorkersOrShardsAndGame5EqualsItsSeedPlayed
   EXPECT_EQ(one[0], "seed,red,green,orange,turquoise,won,unended,score,moves,dots,pills,fruits,ghosts_eaten,"
                     "caught_by,food_left,settings");
   EXPECT_EQ(table({"--jobs", "2", sets[0], sets[1], sets[2], sets[3]}), one);
+  // Games of other settings are summarised apart, each line naming its settings.
+  std::filesystem::rename("t.csv", "one.csv");
+  table({"--set", "fps=30", sets[0], sets[1]});
+  ASSERT_EQ(run({SIM, "--summarize", "one.csv", "t.csv"}), 0) << output;
+  const std::vector<std::string> summary = linesOf(output);
+  ASSERT_EQ(summary.size(), 5u) << output;  // the note on standard error, the header, three sets
+  EXPECT_NE(summary[0].find("2 different settings"), std::string::npos) << output;
+  EXPECT_NE(summary[2].find(fieldsOf(one[1]).back()), std::string::npos) << output;
+  EXPECT_EQ(summary[4].substr(0, 4), "all ") << output;
+  EXPECT_NE(summary[4].find(fieldsOf(linesOf(readFile("t.csv"))[1]).back()), std::string::npos) << output;
   // Two shards through GNU parallel, merged.
   ASSERT_EQ(run({SCRIPTS + "experiment", "--shards", "2", "--out", "t.csv", "--games", "6", sets[0], sets[1],
                  sets[2], sets[3]}), 0) << output;
@@ -71,16 +91,6 @@ TEST_F(ChompsimTest, rowsDoNotDependOnWorkersOrShardsAndGame5EqualsItsSeedPlayed
   const std::vector<std::string> fifth = table({"--seed", "5", "--games", "1", sets[0], sets[1]});
   ASSERT_EQ(fifth.size(), 2u);
   EXPECT_EQ(fifth[1], one[5]);
-}
-
-// The fields of a row.
-std::vector<std::string> fieldsOf(const std::string& row) {
-  std::vector<std::string> f(1);
-  for (char c : row) {
-    if (c == ',') f.emplace_back();
-    else f.back() += c;
-  }
-  return f;
 }
 
 // Shard K/N plays the games i with i mod N = K - 1; every column of a row is
@@ -132,7 +142,7 @@ TEST_F(ChompsimTest, badUsageIsOneLineAndStatus2BeforeAnyGame) {
       {"--set", "nokey=1"}, {"--ghosts", "red,blue"}, {"--shard", "3/2"}, {"--config", "missing.txt"},
       {"--config", "/dev/null"}, {"--results", "no/such/folder/r.txt"}, {"--results", ""}, {"--results", "fifo"},
       {"--results", "/dev/null"}, {"--results", "./rows.csv"}, {"--config", "c.txt", "--results", "c.txt"},
-      {"--games", "2000000000", "--ghosts", "all", "--ghosts", "none"},
+      {"--games", "2000000000", "--ghosts", "all", "--ghosts", "none"}, {"--config", "c.txt", "--no-config"},
   };
   ASSERT_EQ(mkfifo("fifo", 0644), 0);
   writeFile("c.txt", "fps 60\n");
