@@ -7,10 +7,12 @@
 #include "gxbase/WindowEx.h"
 #include "maze/GameState.h"
 #include "maze/MazeView.h"
+#include "player/Window.h"
 
 GamePicture::GamePicture() = default;
 
 GamePicture::~GamePicture() {
+  if (analysisMade != nullptr && analysisMade->HasContext()) analysisMade->Extra()->Destroy();
   if (engine && engine->HasContext()) engine->Extra()->Destroy();
 }
 
@@ -57,5 +59,30 @@ bool GamePicture::draw(bool gameLost, std::vector<unsigned char>& rgb, std::stri
   const bool read = engine->Extra()->ReadPresented(rgb);
   engine->Extra()->EndGL();
   if (!read) *why = "the picture could not be read back";
+  return read;
+}
+
+bool GamePicture::drawAnalysis(Window& analysis, std::vector<unsigned char>& rgb, std::string* why) {
+  // Made after the game picture's window, the analysis window's context is
+  // the one left current between drawings, as in the game: the player
+  // repaints it directly at each decision.
+  if (!open(why)) return false;
+  if (!analysis.HasContext()) {
+    analysis.SetSize(kWidth, kHeight);
+    if (!analysis.Extra()->Create()) {
+      *why = "no offscreen OpenGL window could be made for the analysis picture";
+      return false;
+    }
+    analysis.OnCreate();
+    analysisMade = &analysis;
+  }
+  if (!analysis.Extra()->BeginGL()) {
+    *why = "the analysis window's OpenGL context cannot be made current";
+    return false;
+  }
+  analysis.OnDisplay();
+  const bool read = analysis.Extra()->ReadPresented(rgb);
+  analysis.Extra()->EndGL();
+  if (!read) *why = "the analysis picture could not be read back";
   return read;
 }

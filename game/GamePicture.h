@@ -14,6 +14,7 @@
 #include <vector>
 
 class GameEngine;
+class Window;
 
 class GamePicture {
  public:
@@ -30,10 +31,16 @@ class GamePicture {
   // all eaten). False, saying why, when no offscreen GL window can be made;
   // the first call makes the window.
   bool draw(bool gameLost, std::vector<unsigned char>& rgb, std::string* why);
+  // The autonomous player's analysis picture as its window shows it after
+  // its last decision, the same size and order. The first call gives that
+  // window an offscreen native window, which it keeps (and then repaints at
+  // every decision, as in the game) until this picture is destroyed.
+  bool drawAnalysis(Window& analysis, std::vector<unsigned char>& rgb, std::string* why);
 
  private:
   bool open(std::string* why);
   void loadMissingSprites();
 
   std::unique_ptr<GameEngine> engine;
+  Window* analysisMade = nullptr;  // the analysis window given a native window here
 };

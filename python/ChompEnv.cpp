@@ -14,6 +14,7 @@
 #include "game/SeedRange.h"
 #include "game/SettingsReader.h"
 #include "maze/GameState.h"
+#include "player/MyChomper.h"
 #include "python/PyIntegers.h"
 #include "python/Observation.h"
 #include "python/TableRow.h"
@@ -199,11 +200,13 @@ py::dict ChompEnv::observation() const {
   return makeObservation();
 }
 
-void ChompEnv::setRenderMode(const py::object& mode) {
+void ChompEnv::setRenderMode(const py::object& mode, bool analysis) {
   if (!mode.is_none() && !(PyUnicode_Check(mode.ptr()) && mode.cast<std::string>() == "rgb_array")) {
     throw py::value_error("render_mode must be None or \"rgb_array\", not " + py::repr(mode).cast<std::string>());
   }
+  if (analysis && mode.is_none()) throw py::value_error("render_analysis wants render_mode \"rgb_array\"");
   rendering = !mode.is_none();
+  renderingAnalysis = analysis;
 }
 
 py::object ChompEnv::renderMode() const { return rendering ? py::object(py::str("rgb_array")) : py::none(); }
@@ -221,10 +224,29 @@ py::object ChompEnv::render() {
     picture = std::make_unique<GamePicture>();
   }
   std::vector<unsigned char> rgb;
+  std::vector<unsigned char> analysis;
   std::string why;
   if (!picture->draw(game->gameRules().gameLost, rgb, &why)) throw std::runtime_error("render: " + why);
-  py::array_t<std::uint8_t> frame({GamePicture::kHeight, GamePicture::kWidth, 3});
-  std::copy(rgb.begin(), rgb.end(), frame.mutable_data());
+  if (renderingAnalysis) {
+    // The player's view of this very position: its choice here, asked (it
+    // changes nothing of the game), marks the window.
+    if (started) game->builtinDirection();
+    if (!picture->drawAnalysis(*game->player().getWindow(), analysis, &why)) {
+      throw std::runtime_error("render: " + why);
+    }
+  }
+  const int pictures = renderingAnalysis ? 2 : 1;
+  const size_t row = static_cast<size_t>(GamePicture::kWidth) * 3;
+  py::array_t<std::uint8_t> frame({GamePicture::kHeight, GamePicture::kWidth * pictures, 3});
+  std::uint8_t* out = frame.mutable_data();
+  for (int y = 0; y < GamePicture::kHeight; ++y) {
+    std::copy_n(rgb.data() + y * row, row, out);
+    out += row;
+    if (renderingAnalysis) {
+      std::copy_n(analysis.data() + y * row, row, out);
+      out += row;
+    }
+  }
   return std::move(frame);
 }
 

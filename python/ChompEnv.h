@@ -43,12 +43,16 @@ class ChompEnv {
   // while evaluate plays on this environment.
   int builtinAction();
   py::dict observation() const;
-  // "rgb_array" or None (py::none): what render gives. ValueError for another.
-  void setRenderMode(const py::object& mode);
+  // "rgb_array" or None (py::none): what render gives, with the analysis
+  // picture beside the game's when `analysis`. ValueError for another mode,
+  // or for the analysis without "rgb_array".
+  void setRenderMode(const py::object& mode, bool analysis);
   py::object renderMode() const;
   // The game picture now as the game window draws it, a uint8 array of
-  // 460 rows of 380 RGB pixels, top row first; None when the render mode is
-  // None. RuntimeError when no offscreen GL window can be made.
+  // 460 rows of 380 RGB pixels, top row first (with the analysis: 760, the
+  // analysis window's picture on the right, as the built-in player sees the
+  // position now); None when the render mode is None. RuntimeError when no
+  // offscreen GL window can be made.
   py::object render();
   // score, moves, food_left, won (0 or 1) and seed; at the end of a game
   // also every field of the batch runner's row of that game.
@@ -79,6 +83,7 @@ class ChompEnv {
 
   std::unique_ptr<HeadlessGame> game;
   bool rendering = false;
+  bool renderingAnalysis = false;
   std::unique_ptr<GamePicture> picture;  // made by the first render
   HeadlessSettings own;
   bool started = false;

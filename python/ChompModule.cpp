@@ -53,7 +53,8 @@ py::dict evaluateFromPython(const py::object& policy, const py::object& games, c
 
 const char* const ENV_DOC = R"(A game of Chomp played from one decision point of the chomper to the next.
 
-Env(config="data/config.txt", settings={}, max_moves=200000, render_mode=None)
+Env(config="data/config.txt", settings={}, max_moves=200000, render_mode=None,
+    render_analysis=False)
   config:    the configuration file; by default data/config.txt of the working
              directory (when there is none, every built-in default), None for
              no file (every built-in default), or the path of a file that must exist
@@ -63,6 +64,8 @@ Env(config="data/config.txt", settings={}, max_moves=200000, render_mode=None)
   render_mode: None, or "rgb_array" for render() to give the game's picture
              (drawn offscreen by the game window's drawing code, sprites from
              data/ of the working directory)
+  render_analysis: render() also gives the analysis window's picture (what the
+             built-in player sees of the position) to the right of the game's
 
 A decision point is a cell centre with an open exit, where the built-in player
 decides. Actions: 0 left, 1 up, 2 right, 3 down; into a wall the chomper keeps
@@ -82,17 +85,18 @@ PYBIND11_MODULE(_chomp, m) {
   // object whose __init__ never ran instead of reading unmade memory.
   py::class_<ChompEnv>(m, "Env", ENV_DOC)
       .def(py::init([](const py::object& config, const py::dict& settings, const py::object& maxMoves,
-                       const py::object& renderMode) {
+                       const py::object& renderMode, bool renderAnalysis) {
              auto env = std::make_unique<ChompEnv>(config, settings, maxMovesFrom(maxMoves));
-             env->setRenderMode(renderMode);
+             env->setRenderMode(renderMode, renderAnalysis);
              return env;
            }),
            "config"_a = defaultConfig(), "settings"_a = py::dict(), "max_moves"_a = DEFAULT_MAX_MOVES,
-           "render_mode"_a = py::none())
+           "render_mode"_a = py::none(), "render_analysis"_a = false)
       .def_property_readonly("render_mode", [](const py::object& self) { return envOf(self).renderMode(); })
       .def("render", [](const py::object& self) { return envOf(self).render(); },
            "The game picture as the game window draws it (render_mode \"rgb_array\"): a uint8 array of "
-           "460 rows of 380 RGB pixels, top row first; None when render_mode is None.")
+           "460 rows of 380 RGB pixels, top row first (760 with render_analysis, the analysis on the right); "
+           "None when render_mode is None.")
       .def_static("from_settings_text",
                   [](const std::string& text, const py::object& maxMoves) {
                     return std::make_unique<ChompEnv>(settingsOfText(text, maxMovesFrom(maxMoves)));

@@ -205,27 +205,34 @@ def test_the_observation_and_the_reward_hold_the_games_values():
         assert (len(rewards), rewards[-1], score) == (57, 100, 580)
 
 
-def test_render_draws_the_game_windows_picture(monkeypatch):
+def test_render_draws_the_game_windows_picture_and_the_analysis_beside_it(monkeypatch):
     monkeypatch.chdir(ROOT)  # the sprites of data/
-    with chomp.Env(render_mode="rgb_array") as e:
-        observation, _ = e.reset(seed=1)
-        for _ in range(30):
-            observation = e.step(e.builtin_action())[0]
-        frame = e.render()
-        assert frame.shape == (460, 380, 3) and frame.dtype == np.uint8
-        # World (x, y), y up from the status line's top, is row 439 - y: the
-        # bottom wall runs along y 10, the chomper's yellow is at its centre.
-        assert frame[439 - 10, 100].tolist() == [0, 0, 255]
-        x, y, _ = observation["chomper"]
-        r, g, b = frame[439 - y, x].tolist()
+    frames = []
+    for analysis in (False, True):
+        with chomp.Env(render_mode="rgb_array", render_analysis=analysis) as e:
+            observation, _ = e.reset(seed=1)
+            for _ in range(30):
+                observation = e.step(e.builtin_action())[0]
+            frames.append(e.render())
+            e.step(e.builtin_action())
+            assert (frames[-1] != e.render()).any()
+    game, both = frames
+    assert game.shape == (460, 380, 3) and game.dtype == np.uint8 and both.shape == (460, 760, 3)
+    assert (both[:, :380] == game).all()
+    # World (x, y), y up from the status line's top, is row 439 - y: the
+    # bottom wall runs along y 10; the chomper's yellow is at its centre in
+    # the game, and its cell's mark in the analysis.
+    x, y, _ = observation["chomper"]
+    for picture in (game, both[:, 380:]):
+        assert picture[439 - 10, 100].tolist() == [0, 0, 255]
+        r, g, b = picture[439 - y, x].tolist()
         assert r > 200 and g > 180 and b < 60
-        e.step(e.builtin_action())
-        assert (frame != e.render()).any()
     with chomp.Env() as e:
         e.reset(seed=1)
         assert e.render() is None and e.render_mode is None
-    with pytest.raises(ValueError, match="render_mode"):
-        chomp.Env(render_mode="human")
+    for mode, analysis in (("human", False), (None, True)):
+        with pytest.raises(ValueError, match="render_"):
+            chomp.Env(render_mode=mode, render_analysis=analysis)
 
 
 def test_a_process_pool_gives_the_rows_of_one_process():
