@@ -3,8 +3,11 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
 
+#include "game/GamePicture.h"
 #include "gxbase/WindowEx.h"
 #include "tests/engine/EngineFixture.h"
 #include "tests/support/GlContext.h"
@@ -72,6 +75,26 @@ TEST_F(GamePicture, endScreensFruitEatenFoodAndTheFoodLeftAreShown) {
   // Text that does not fit the format buffer with its terminator is not drawn.
   EXPECT_EQ(engine->Printf("%s", std::string(1024, 'x').c_str()), 0u);
   EXPECT_NE(engine->Printf("%s", std::string(1023, 'x').c_str()), 0u);
+}
+
+// The offscreen picture of a position (GamePicture, behind chomp.Env.render)
+// is the game window's own drawing of it, pixel for pixel, top row first:
+// here the lower part with the lose screen, which this test window holds.
+TEST_F(GamePicture, theOffscreenPictureIsTheGameWindowsDrawingTopRowFirst) {
+  fruitShown = true;
+  engine->rules.gameLost = true;
+  const int width = 300;
+  const int height = 220;  // world y -20 up to 200
+  const std::vector<unsigned char> bottomFirst = game(0, -20, width, height);
+  ::GamePicture picture;
+  std::vector<unsigned char> topFirst;
+  std::string why;
+  ASSERT_TRUE(picture.draw(true, topFirst, &why)) << why;
+  ASSERT_EQ(topFirst.size(), 380u * 460 * 3);
+  for (int y = 0; y < height; ++y) {  // world y - 20 + y is row 459 - y of the picture
+    const auto shown = bottomFirst.begin() + y * width * 3;
+    ASSERT_TRUE(std::equal(shown, shown + width * 3, topFirst.begin() + (459 - y) * 380 * 3)) << "row " << y;
+  }
 }
 
 }  // namespace
