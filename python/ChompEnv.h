@@ -42,6 +42,8 @@ class ChompEnv {
   // The action the built-in player would choose now; also from a policy
   // while evaluate plays on this environment.
   int builtinAction();
+  // The built-in player of the game; after builtinAction, as it decided here.
+  const MyChomper& builtinPlayer() { return game->player(); }
   py::dict observation() const;
   // "rgb_array" or None (py::none): what render gives, with the analysis
   // picture beside the game's when `analysis`. ValueError for another mode,

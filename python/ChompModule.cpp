@@ -9,6 +9,7 @@
 #include <climits>
 #include <memory>
 
+#include "python/BuiltinView.h"
 #include "python/ChompEnv.h"
 #include "game/SettingsReader.h"
 #include "python/Evaluation.h"
@@ -26,10 +27,10 @@ long long maxMovesFrom(const py::handle& maxMoves) {
   return integerArgument(maxMoves, 1, LLONG_MAX, "max_moves", "an integer >= 1");
 }
 
-int builtinActionNow() {
+ChompEnv& currentEnv() {
   ChompEnv* env = ChompEnv::current();
   if (env == nullptr) throw std::runtime_error("no game: no chomp.Env is open in this process");
-  return env->builtinAction();
+  return *env;
 }
 
 std::string settingsTextOf(const py::object& config, const py::dict& settings) {
@@ -130,9 +131,14 @@ PYBIND11_MODULE(_chomp, m) {
   // Gymnasium's description of what render gives.
   m.attr("Env").attr("metadata") = py::dict("render_modes"_a = py::make_tuple("rgb_array"));
   m.attr("DEFAULT_CONFIG") = defaultConfig();
-  m.def("builtin_action", &builtinActionNow,
+  m.def("builtin_action", [] { return currentEnv().builtinAction(); },
         "The built-in player's action in the game being played in this process: the open Env's, or "
         "that of chomp.evaluate while it calls a policy.");
+  m.def("builtin_view", [] { return builtinView(currentEnv()); },
+        "What the built-in player sees where builtin_action() asks it: \"action\", \"ghost_paths\" (per "
+        "ghost red, green, orange, turquoise an (n, 2) array of the cells, grid row and column, of its "
+        "predicted path), \"route\" (its planned route's cells) and the cells' \"bonus\" and \"cost\" "
+        "(22 x 19) of this decision.");
   m.def("settings_text", &settingsTextOf, "config"_a = defaultConfig(), "settings"_a = py::dict(),
         "The settings Env(config, settings) would play with, as Env.settings_text writes them.");
   m.def("summarize", &summarize, "rows"_a,

@@ -38,7 +38,7 @@ def _load_compiled():
 
 _chomp = _load_compiled()
 from ._chomp import (CSV_FIELDS, DEFAULT_CONFIG, DOWN, LEFT, RIGHT, UP, Env,  # noqa: E402,F401
-                     builtin_action, settings_text)
+                     builtin_action, builtin_view, settings_text)
 
 CHUNK = 25  # seeds per task given to an executor
 

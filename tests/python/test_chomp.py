@@ -304,3 +304,25 @@ def test_the_readme_python_section_as_a_newcomer_follows_it(tmp_path):
             assert f.readline().strip() == ",".join(chomp.CSV_FIELDS)
             assert [int(row["seed"]) for row in csv.DictReader(f, fieldnames=chomp.CSV_FIELDS)] == [1, 2, 3]
     assert (tmp_path / "compare.png").read_bytes()[:8] == b"\x89PNG\r\n\x1a\n"
+
+
+def test_the_builtin_view_is_what_the_builtin_player_decides_on():
+    views = []
+
+    def policy(observation):
+        views.append((observation, chomp.builtin_view()))
+        return views[-1][1]["action"]
+    alone = {**NO_GHOSTS, "red_ghost": 1}
+    assert chomp.evaluate(policy, games=1, seed=4, settings=alone)["rows"] == \
+        chomp.evaluate(None, games=1, seed=4, settings=alone)["rows"]
+    steps = {0: (0, -1), 1: (-1, 0), 2: (0, 1), 3: (1, 0)}
+    for observation, view in views[:200]:
+        row, col = players.chomper_cell(observation)
+        if len(view["route"]):
+            dr, dc = steps[view["action"]]
+            assert view["route"][0].tolist() == [row + dr, (col + dc) % 19]
+        assert [path.shape[1:] for path in view["ghost_paths"]] == [(2,)] * 4
+        assert [len(path) for path in view["ghost_paths"][1:]] == [0, 0, 0]
+        assert view["cost"].shape == view["bonus"].shape == (22, 19)
+    assert any(len(view["ghost_paths"][0]) for _, view in views)
+    assert any(view["cost"].any() for _, view in views) and any(len(view["route"]) for _, view in views)
