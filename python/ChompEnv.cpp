@@ -118,13 +118,9 @@ ChompEnv::ChompEnv(const HeadlessSettings& settings) : own(settings) {
 
 ChompEnv* ChompEnv::current() { return envOpen() ? openEnv : nullptr; }
 
-namespace {
-
 GameSettings settingsInForce(const HeadlessSettings& settings) {
   return SettingsReader::read(settings.config, settings.fileSettings ? &*settings.fileSettings : nullptr);
 }
-
-}  // namespace
 
 std::string ChompEnv::settingsText() const { return SettingsReader::text(settingsInForce(own)); }
 

@@ -34,9 +34,7 @@ ChompEnv& currentEnv() {
 }
 
 std::string settingsTextOf(const py::object& config, const py::dict& settings) {
-  const HeadlessSettings wanted = settingsFrom(config, settings, DEFAULT_MAX_MOVES);
-  return SettingsReader::text(
-      SettingsReader::read(wanted.config, wanted.fileSettings ? &*wanted.fileSettings : nullptr));
+  return SettingsReader::text(settingsInForce(settingsFrom(config, settings, DEFAULT_MAX_MOVES)));
 }
 
 py::dict evaluateFromPython(const py::object& policy, const py::object& games, const py::object& seed,
