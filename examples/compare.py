@@ -100,6 +100,12 @@ def main():
     parser.add_argument("--no-chart", action="store_true", help="draw no chart")
     args = parser.parse_args()
     names = args.players or list(DEFAULT_PLAYERS)
+    if args.games < 1 or args.jobs < 1:
+        parser.error("--games and --jobs want a number of at least 1")
+    try:
+        chomp.settings_text(args.config)
+    except (OSError, ValueError) as error:
+        parser.error(str(error))
     for name in names:
         try:
             player_of(name, args.seed)

@@ -81,6 +81,10 @@ def main():
     parser = argparse.ArgumentParser(description="Plays 20 games with each of the two players.")
     chomp.add_config_options(parser)
     args = parser.parse_args()
+    try:
+        chomp.settings_text(args.config)
+    except (OSError, ValueError) as error:
+        parser.error(str(error))
     for name, player in (("random", make_random_player(1)), ("greedy", greedy_player)):
         s = chomp.evaluate(player, games=20, seed=1, config=args.config)
         print(f"{name}: won {s['won_percent']:.1f}% [{s['won_low']:.1f}, {s['won_high']:.1f}], "
