@@ -245,6 +245,10 @@ def test_a_process_pool_gives_the_rows_of_one_process():
     assert table_text(spread["rows"]) == table_text(one["rows"])
     assert spread == one
     assert builtin["rows"] == chomp.evaluate(None, games=3, seed=3, config=CONFIG)["rows"]
+    # Forked workers inherit the parent's open Env, and open their own beside it.
+    with chomp.Env(config=CONFIG) as e, concurrent.futures.ProcessPoolExecutor(
+            2, mp_context=multiprocessing.get_context("fork")) as pool:
+        assert chomp.evaluate(players.greedy_player, games=5, seed=3, env=e, executor=pool, chunk=2) == one
 
 
 def table_text(rows):
