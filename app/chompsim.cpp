@@ -43,6 +43,8 @@ struct SimOptions {
   long long maxMoves = 200000;
   std::string csv;
   std::string results;
+  std::string record;
+  std::string recordDir = "records";
   std::vector<std::string> summarize;
 };
 
@@ -71,6 +73,11 @@ void addOptions(CLI::App& app, SimOptions& sim) {
   app.add_option("--csv", sim.csv, "write one row per game to FILE")->type_name("FILE");
   app.add_option("--results", sim.results, "also append each game's results-file line to FILE")
       ->type_name("FILE");
+  app.add_option("--record", sim.record,
+                 "keep the record of these games: all, lost, unended, or a list of seeds such as 3,17")
+      ->type_name("WHICH");
+  app.add_option("--record-dir", sim.recordDir, "the folder of the records, made when missing")
+      ->type_name("DIR")->capture_default_str();
   app.add_option("--summarize", sim.summarize, "only print the summary of tables written before")
       ->type_name("FILE.csv")->expected(1, -1);
   app.footer("KEY is any key of the configuration file (README.md lists them); a later --set wins.\n"
@@ -129,6 +136,17 @@ bool makePlan(const CommandLine& options, const SimOptions& sim, BatchPlan& plan
   }
   plan.jobs = sim.jobs;
   plan.resultsFile = sim.results;
+  if (!sim.record.empty() && !RecordChoice::parse(sim.record, plan.records)) {
+    problem = "--record " + sim.record + ": wants all, lost, unended, or a comma list of seeds";
+    return false;
+  }
+  plan.recordDir = sim.recordDir;
+  std::error_code error;
+  if (plan.records.kind != RecordChoice::NONE && !std::filesystem::is_directory(sim.recordDir, error) &&
+      !std::filesystem::create_directories(sim.recordDir, error)) {
+    problem = "--record-dir " + sim.recordDir + ": cannot be made (" + error.message() + ")";
+    return false;
+  }
   return true;
 }
 
@@ -198,6 +216,7 @@ int play(const BatchPlan& plan, OrderedRows& rows, const std::string& csv) {
   if (batch.lostResults() > 0) {
     std::fprintf(stderr, "chompsim: %zu results lines lost\n", batch.lostResults());
   }
+  if (batch.lostRecords() > 0) std::fprintf(stderr, "chompsim: %zu records lost\n", batch.lostRecords());
   if (status == BatchRun::INTERRUPTED) {
     std::fprintf(stderr, "chompsim: stopped after %zu of %zu games\n", rows.received(), batch.games());
     return 130;
@@ -207,7 +226,7 @@ int play(const BatchPlan& plan, OrderedRows& rows, const std::string& csv) {
     return 1;
   }
   rows.summary().print(stdout);
-  return summaryWritten() != 0 || !written || batch.lostResults() > 0 ? 1 : 0;
+  return summaryWritten() != 0 || !written || batch.lostResults() > 0 || batch.lostRecords() > 0 ? 1 : 0;
 }
 
 // Reads tables written by --csv (whole files, shards, or files joined with
@@ -253,7 +272,7 @@ bool readTables(const std::vector<std::string>& files, SummaryTable& table, std:
 // The first option given beside --summarize, or null.
 const char* argumentsBesideSummarize(const CLI::App& app) {
   for (const char* name : {"--config", "--set", "--games", "--seed", "--ghosts", "--jobs", "--shard",
-                           "--max-moves", "--csv", "--results"}) {
+                           "--max-moves", "--csv", "--results", "--record", "--record-dir"}) {
     if (app.count(name) > 0) return name;
   }
   return nullptr;

@@ -59,6 +59,7 @@ BatchRun::BatchRun(BatchPlan wanted) : plan(std::move(wanted)) {
 BatchRun::Status BatchRun::run(const RowSink& sink) {
   problem.clear();
   lost = 0;
+  lostRecordFiles = 0;
   if (games() == 0) return COMPLETE;
   // The next game to play, shared by the workers.
   void* shared = mmap(nullptr, sizeof(int), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
@@ -130,7 +131,13 @@ void BatchRun::workerMain(int fd, int* counter) {
       if (!game.configure(settings)) _exit(1);
       configured = set;
     }
-    const GameOutcome outcome = game.play(plan.seeds[index % plan.seeds.size()]);
+    const unsigned seed = plan.seeds[index % plan.seeds.size()];
+    // Only a game that may be kept has its decisions noted.
+    GameRecorder recorder;
+    const bool noting = plan.records.mayKeep(seed);
+    game.observeDecisions(noting ? &recorder : nullptr);
+    if (noting) recorder.begin("builtin", seed, plan.settings.maxMoves);
+    const GameOutcome outcome = game.play(seed);
     const OutcomeRow row{plan.sets[set], outcome, SettingsReader::rulesDigest(gameSettings)};
     // An unended game has no results line: its fields cannot say "unended".
     std::string lost;
@@ -139,11 +146,21 @@ void BatchRun::workerMain(int fd, int* counter) {
                    plan.resultsFile.c_str(), row.outcome.seed, row.ghosts.name().c_str());
       lost = "lost " + std::to_string(index) + '\n';
     }
+    if (noting && !keepRecord(recorder, outcome)) lost += "unrecorded\n";
     // One line per game, in one write: the parent takes only whole lines.
     if (!writeAll(fd, lost + std::to_string(index) + ' ' + OutcomeCsv::format(row) + '\n')) _exit(1);
   }
   // _exit: the parent's exit handlers and stdio buffers are not the worker's.
   _exit(0);
+}
+
+bool BatchRun::keepRecord(GameRecorder& recorder, const GameOutcome& outcome) const {
+  if (!plan.records.keeps(outcome)) return true;
+  const GameRecord& record = recorder.finish(outcome);
+  std::string error;
+  if (record.save(plan.recordDir + "/" + GameRecord::fileName(gameSettings, outcome.seed), &error)) return true;
+  std::fprintf(stderr, "chompsim: record lost: %s\n", error.c_str());
+  return false;
 }
 
 void BatchRun::collect(std::vector<Worker>& workers, const RowSink& sink, std::size_t& rows) {
@@ -179,6 +196,10 @@ void BatchRun::takeLines(Worker& worker, const RowSink& sink, std::size_t& rows)
     const std::string line = worker.pending.substr(start, end - start);
     if (line.compare(0, 5, "lost ") == 0) {
       ++lost;
+      continue;
+    }
+    if (line == "unrecorded") {
+      ++lostRecordFiles;
       continue;
     }
     const std::size_t blank = line.find(' ');

@@ -17,8 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "game/GameRecorder.h"
 #include "game/GhostSet.h"
 #include "game/HeadlessGame.h"
+#include "game/RecordChoice.h"
 
 struct BatchPlan {
   HeadlessSettings settings;     // the file, the overrides and the move cap of every game
@@ -26,6 +28,8 @@ struct BatchPlan {
   std::vector<unsigned> seeds;   // played against every set
   int jobs = 1;                  // worker processes (at most one per game)
   std::string resultsFile;       // each ended game's results line is appended here; "": none
+  RecordChoice records;          // the games whose record is kept ...
+  std::string recordDir;         // ... in this folder, named by ghost set and seed
 };
 
 class BatchRun {
@@ -45,6 +49,8 @@ class BatchRun {
   // Results lines that could not be appended (each one said on standard
   // error by its worker); unended games have none.
   std::size_t lostResults() const { return lost; }
+  // Records that could not be written (each said on standard error).
+  std::size_t lostRecords() const { return lostRecordFiles; }
 
  private:
   struct Worker {
@@ -55,6 +61,8 @@ class BatchRun {
 
   bool startWorkers(std::vector<Worker>& workers, int* counter);
   [[noreturn]] void workerMain(int fd, int* counter);
+  // Writes the game's record when the plan keeps it; false when it could not.
+  bool keepRecord(GameRecorder& recorder, const GameOutcome& outcome) const;
   void collect(std::vector<Worker>& workers, const RowSink& sink, std::size_t& rows);
   void takeLines(Worker& worker, const RowSink& sink, std::size_t& rows);
   bool endWorkers(std::vector<Worker>& workers, bool interrupted);
@@ -62,4 +70,5 @@ class BatchRun {
   BatchPlan plan;
   std::string problem;
   std::size_t lost = 0;
+  std::size_t lostRecordFiles = 0;
 };

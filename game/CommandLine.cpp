@@ -28,8 +28,10 @@ CLI::Validator regularFile() {
 
 }  // namespace
 
-CommandLine::CommandLine(const std::string& description) : app(std::make_unique<CLI::App>(description)) {
+CommandLine::CommandLine(const std::string& description, bool withSettings)
+    : app(std::make_unique<CLI::App>(description)) {
   app->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  if (!withSettings) return;
   app->add_option("--config", source.file, "configuration file: pairs of a key and an integer")
       ->check(CLI::ExistingFile.description(""))
       ->check(regularFile())

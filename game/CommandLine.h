@@ -29,7 +29,9 @@ class CommandLine {
   // Exit status after bad usage.
   static constexpr int kUsageError = 2;
 
-  explicit CommandLine(const std::string& description);
+  // `withSettings` false: a program that plays no game of its own settings
+  // (it has neither --config nor --set).
+  explicit CommandLine(const std::string& description, bool withSettings = true);
   ~CommandLine();
   CommandLine(const CommandLine&) = delete;
   CommandLine& operator=(const CommandLine&) = delete;

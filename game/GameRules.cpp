@@ -16,6 +16,7 @@
 #include "actors/OrangeGhost.h"
 #include "actors/RedGhost.h"
 #include "actors/TurquoiseGhost.h"
+#include "game/DecisionPoint.h"
 #include "game/ResultsFile.h"
 #include "maze/GameState.h"
 
@@ -57,6 +58,7 @@ void GameRules::resetGame() {
   gameLost = false;
   ghostsEaten = 0;
   fruitsEaten = 0;
+  movesPlayed = 0;
   const std::array<Ghost*, 4> ghosts = ghostsInPlayOrder();
   for (int i = 0; i < GHOST_PLACES; ++i) {
     if (ghosts[i] == nullptr) continue;
@@ -91,12 +93,22 @@ void GameRules::moveGhosts() {
 
 void GameRules::moveChomper() {
   assert(chomper != nullptr && "a move needs the chomper");
+  // A decision point is seen as it stands, and reported once its move is made.
+  const bool deciding = observer != nullptr && chomper->openDirections(maze) != 0;
+  DecisionPoint point;
+  if (deciding) point = DecisionPoint::now(movesPlayed);
   steerChomper();
   chomper->update(maze);
   updateFruit();
   endBluePeriod();
   checkMeetings();
   updatePhases();
+  ++movesPlayed;
+  if (deciding) {
+    point.direction = chomper->getDirection();
+    point.check = DecisionPoint::stateCheck();
+    observer->decided(point);
+  }
   // The end of the game (gameWon, gameLost) is acted on by the next idle call.
 }
 

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 
+class DecisionObserver;
 class Ghost;
 
 class GameRules {
@@ -76,6 +77,9 @@ class GameRules {
   int gamesStarted = 0;             // games of this run that began
   bool seededGame = false;          // the current game was started by startSeededGame
   std::uint32_t moveClockMs = 0;    // the player's clock in a seeded game
+  long long movesPlayed = 0;        // moves of this game (moveChomper counts them)
+  // Told of every decision point once its move is made; not owned, may be null.
+  DecisionObserver* observer = nullptr;
 
  private:
   void steerChomper();

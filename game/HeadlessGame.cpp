@@ -10,42 +10,7 @@
 #include "actors/Ghost.h"
 #include "game/SettingsReader.h"
 #include "maze/GameState.h"
-#include "player/MyChomper.h"
-
-// The autonomous player, whose choice a caller may replace at a decision point.
-class DrivenChomper : public MyChomper {
- public:
-  void decide() override {
-    if (given < 0) {
-      MyChomper::decide();
-      return;
-    }
-    // Steered from outside: the model still follows the game, so that the
-    // built-in choice asked for later is made on what has really happened.
-    if (builtin == 0) {
-      keepUp();
-    } else if (given != builtin) {
-      dropPlan();
-    }
-    if (openDirections(maze) & given) setDirection(given);
-  }
-
-  // The direction the built-in player chooses here, once per decision point.
-  int builtinChoice() {
-    if (builtin == 0) {
-      const int kept = getDirection();
-      MyChomper::decide();
-      builtin = getDirection();
-      setDirection(kept);
-    }
-    return builtin;
-  }
-
-  // -1: the built-in player decides; else that direction (0 keeps the current one).
-  int given = -1;
-  // The built-in choice at the current decision point; 0 until asked.
-  int builtin = 0;
-};
+#include "player/DrivenChomper.h"
 
 HeadlessGame::HeadlessGame() : chomperPlayer(std::make_unique<DrivenChomper>()) {
   configure(HeadlessSettings{});
@@ -76,6 +41,7 @@ bool HeadlessGame::configure(const HeadlessSettings& wanted, std::string* unknow
   rules.reset();
   setChomper(chomperPlayer.get());
   rules = std::make_unique<GameRules>();
+  rules->observer = observer;
   gameSettings = SettingsReader::read(headless.config, headless.fileSettings ? &*headless.fileSettings : nullptr);
   gameSettings.keyboardControl = false;
   rules->createGhosts();
@@ -205,3 +171,8 @@ bool HeadlessGame::appendResults(const char* path) const {
 }
 
 MyChomper& HeadlessGame::player() { return *chomperPlayer; }
+
+void HeadlessGame::observeDecisions(DecisionObserver* wanted) {
+  observer = wanted;
+  rules->observer = wanted;
+}

@@ -26,6 +26,7 @@
 #include "game/GameRules.h"
 #include "maze/GameSettings.h"
 
+class DecisionObserver;
 class MyChomper;
 class DrivenChomper;
 
@@ -98,6 +99,9 @@ class HeadlessGame {
 
   MyChomper& player();
   GameRules& gameRules() { return *rules; }
+  // Every decision point of the games played from now on goes to
+  // `observer` (not owned; null for none), whatever configure does.
+  void observeDecisions(DecisionObserver* observer);
 
  private:
   void startGame();
@@ -107,6 +111,7 @@ class HeadlessGame {
   std::unique_ptr<DrivenChomper> chomperPlayer;
   std::unique_ptr<GameRules> rules;
   HeadlessSettings headless;
+  DecisionObserver* observer = nullptr;
   GameOutcome current;
   bool midMove = false;       // the ghosts have moved, the chomper not yet
 };
