@@ -1,9 +1,9 @@
 #include "app/MyGame.h"
 
 #include "maze/GameState.h"
-#include "player/MyChomper.h"
+#include "player/DrivenChomper.h"
 
-MyGame::MyGame() : engine(), myChomper(new MyChomper()) {}
+MyGame::MyGame() : engine(), myChomper(new DrivenChomper()) {}
 
 MyGame::~MyGame() {
   // The chomper (and its analysis window) goes first, then the game window

@@ -1,11 +1,13 @@
 #pragma once
 // The application: the game window (the first window, so the main one) and
 // the chomper with its autonomous player, which brings the analysis window.
+// Its player can be steered from outside (a watched record does); left
+// alone it is the autonomous player.
 
 #include "game/GameEngine.h"
 #include "gxbase/Main.h"
 
-class MyChomper;
+class DrivenChomper;
 
 class MyGame : public gxbase::App {
  public:
@@ -18,5 +20,5 @@ class MyGame : public gxbase::App {
   void OnStart() override;
 
   GameEngine engine;
-  MyChomper* myChomper;  // owned
+  DrivenChomper* myChomper;  // owned
 };

@@ -1,15 +1,91 @@
 // The program: the one application object, built before main runs, and the
 // framework's entry, which sends reports to standard output and runs it.
 
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
 #include "app/MyGame.h"
 #include "game/CommandLine.h"
+#include "game/GameRecord.h"
+#include "game/RecordReplay.h"
+#include "game/RecordWatch.h"
 
 static MyGame game;
 
+namespace {
+
+struct GameOptions {
+  std::string recordDir;
+  std::string watchFile;
+  WatchOptions watch;
+};
+
+void addOptions(CLI::App& app, GameOptions& options) {
+  app.add_option("--record", options.recordDir,
+                 "write the record of every game played into DIR (made when missing); games are seeded")
+      ->type_name("DIR");
+  app.add_option("--watch", options.watchFile, "show the game of a record instead of playing one")
+      ->type_name("FILE.rec");
+  app.add_option("--speed", options.watch.speed, "watch at X times the record's own pace (keys: up faster, down slower)")
+      ->type_name("X")->check(CLI::Range(1.0 / 64, 4096.0).description(""));
+  app.add_option("--from", options.watch.fromMove, "start watching at move M, played without drawing up to there")
+      ->type_name("M")->check(CLI::NonNegativeNumber.description(""));
+  app.add_option("--hold", options.watch.holdSeconds, "after the watched game's end, close after S seconds "
+                 "(default: the picture stays until the window is closed)")
+      ->type_name("S")->check(CLI::NonNegativeNumber.description(""));
+  app.footer("Watching a record: blank pauses and resumes, right arrow or N goes one decision point on,\n"
+             "up arrow or + watches faster, down arrow or - slower.\n"
+             "Example, to play yourself with the arrow keys: --set control=0 --set runs=0");
+}
+
+// The record to watch, checked by playing it through once without a window;
+// null (and the reason said) for a record refused.
+std::unique_ptr<RecordWatch> watchOf(const GameOptions& options) {
+  GameRecord record;
+  std::string error;
+  if (!GameRecord::load(options.watchFile, record, &error)) {
+    std::fprintf(stderr, "chompgame: %s\n", error.c_str());
+    return nullptr;
+  }
+  const ReplayReport report = replayRecord(record);
+  if (!report.same) {
+    std::fprintf(stderr, "chompgame: %s: refused: %s\n", options.watchFile.c_str(), report.problem.c_str());
+    return nullptr;
+  }
+  return std::make_unique<RecordWatch>(std::move(record), options.watch);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   CommandLine commandLine("Chomp: a maze-chase game played by you or by an A* player");
+  GameOptions options;
+  addOptions(commandLine.options(), options);
   const int status = commandLine.parse(argc, argv);
   if (status != CommandLine::kRun) return status;
+  const CLI::App& app = commandLine.options();
+  if (options.watchFile.empty()) {
+    for (const char* name : {"--speed", "--from", "--hold"}) {
+      if (app.count(name) > 0) return commandLine.usageError(std::string(name) + " goes with --watch");
+    }
+  } else if (app.count("--set") > 0 || app.count("--record") > 0) {
+    return commandLine.usageError("--watch shows the record's game with the record's settings: no --set, no --record");
+  }
+  std::error_code error;
+  if (!options.recordDir.empty() && !std::filesystem::is_directory(options.recordDir, error) &&
+      !std::filesystem::create_directories(options.recordDir, error)) {
+    return commandLine.usageError("--record " + options.recordDir + ": cannot be made (" + error.message() + ")");
+  }
+  std::unique_ptr<RecordWatch> watch;
+  if (!options.watchFile.empty()) {
+    watch = watchOf(options);
+    if (!watch) return 1;
+  }
   game.engine.configSource = commandLine.configSource();
+  game.engine.recordDir = options.recordDir;
+  game.engine.watch = watch.get();
   return gxbase::Entry(argc, argv);
 }

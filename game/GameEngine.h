@@ -6,7 +6,8 @@
 //
 // Its code is split by concern: GameEngine.cpp (construction),
 // GameEngineRunDriver.cpp (creation, reset, keys, idle), GameEngineResults.cpp
-// (results file) and GameEngineDrawing.cpp (the picture). Its settings are the
+// (results file), GameEngineRecords.cpp (game records) and
+// GameEngineDrawing.cpp (the picture). Its settings are the
 // game state's gameSettings.
 
 #include <array>
@@ -16,12 +17,14 @@
 
 #include "game/ConfigSource.h"
 #include "game/FrameTimer.h"
+#include "game/GameRecorder.h"
 #include "game/GameRules.h"
 #include "gxbase/GLWindow.h"
 #include "gxbase/Image.h"
 #include "gxbase/ImageFileCache.h"
 
 class Ghost;
+class RecordWatch;
 
 // The sprites of a dot and of a power pill, loaded by OnCreate, drawn for
 // every food cell; empty (and then not drawn) until loaded.
@@ -66,6 +69,14 @@ class GameEngine : public gxbase::GLWindow {
   void appendResults();
   bool appendResults(const char* path) const;
 
+  // Game records (GameEngineRecords.cpp). With a folder, every game played
+  // is seeded (without a "seed" setting one is drawn and said) and its record
+  // written there when it ends, named by ghost set and seed; a name taken
+  // already gets "-2", "-3", ... so no record is overwritten.
+  void drawSeedForRecords();
+  void startRecord();
+  void keepRecord();
+
   // Drawing.
   void drawMaze();
   void drawScreenImage(const char* fileName);
@@ -82,6 +93,10 @@ class GameEngine : public gxbase::GLWindow {
   bool startKeyWarned = false;  // told once that no start key can come
   FrameTimer frameTimer;
   ConfigSource configSource;  // where readConfig() finds the settings
+  std::string recordDir;      // "": games are not recorded
+  int recordsLost = 0;        // records that could not be written
+  // Set: the window shows this record's game instead of playing its own (not owned).
+  RecordWatch* watch = nullptr;
 
  private:
   void leaveStartScreen();
@@ -89,6 +104,9 @@ class GameEngine : public gxbase::GLWindow {
   void reportProgress() const;
   void drawFood();
   void drawStatusLine();
+
+  GameRecorder recorder;
+  unsigned recordSeed = 0;
 
   // The start, win and lose pictures by file name.
   std::map<std::string, gxbase::ImageFileCache> screenImages;

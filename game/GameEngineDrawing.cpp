@@ -6,6 +6,7 @@
 #include "actors/Chomper.h"
 #include "actors/Ghost.h"
 #include "game/GameEngine.h"
+#include "game/RecordWatch.h"
 #include "maze/GameState.h"
 #include "maze/WallOutline.h"
 
@@ -36,6 +37,10 @@ void GameEngine::drawStatusLine() {
   Printf("Score: %d", chomper != nullptr ? chomper->getScore() : 0);
   glRasterPos2i(150, -15);
   Printf("Food Left: %d", foodLeft);
+  if (watch != nullptr) {
+    glRasterPos2i(272, -15);
+    Printf("%s", watch->status().c_str());
+  }
 }
 
 void GameEngine::drawMaze() {

@@ -11,6 +11,7 @@
 #include "actors/Chomper.h"
 #include "actors/Ghost.h"
 #include "game/GameEngine.h"
+#include "game/RecordWatch.h"
 #include "game/SettingsReader.h"
 #include "maze/GameState.h"
 #include "maze/MazeView.h"
@@ -48,8 +49,9 @@ void GameEngine::OnCreate() {
 }
 
 void GameEngine::readConfig() {
-  gameSettings = SettingsReader::read(configSource);
+  gameSettings = watch != nullptr ? watch->settings() : SettingsReader::read(configSource);
   runsLeft = gameSettings.runs;
+  drawSeedForRecords();
 }
 
 void GameEngine::loadSprites() {
@@ -70,6 +72,10 @@ void GameEngine::resetGame() {
 
 void GameEngine::OnKeyboard(int key, bool down) {
   if (!down) return;
+  if (watch != nullptr) {
+    watch->key(key);
+    return;
+  }
   // Any key press forgets the remembered arrow and a pending start.
   startRequested = rules.keyLeft = rules.keyRight = rules.keyDown = rules.keyUp = false;
   switch (key) {
@@ -88,7 +94,9 @@ void GameEngine::OnKeyboard(int key, bool down) {
 }
 
 void GameEngine::OnIdle() {
-  if (startScreen) {
+  if (watch != nullptr) {
+    watch->idle(*this);
+  } else if (startScreen) {
     Redraw();
     leaveStartScreen();
     frameTimer.waitFor(gameSettings.framePeriodMs);
@@ -109,6 +117,7 @@ void GameEngine::leaveStartScreen() {
     startRequested = false;
     startScreen = false;
     rules.beginGame();
+    startRecord();
     gameMoves = 0;
     gameStartMs = frameTimer.now();
   } else if (!startKeyWarned && !gxbase::Main::HasKeyboard()) {
@@ -122,6 +131,7 @@ void GameEngine::leaveStartScreen() {
 void GameEngine::finishGame() {
   Redraw();
   if (gameSettings.recordResults) appendResults();
+  keepRecord();
   ++gamesFinished;
   if (runsLeft > 1) reportProgress();
   if (runsLeft == 1) {
@@ -132,7 +142,7 @@ void GameEngine::finishGame() {
     // The last unattended run is over: closing the main window ends the
     // program, with a failure status when results were lost.
     if (runsLeft == 1) {
-      if (linesLost > 0) gxbase::Main::Instance().closeExitCode = 1;
+      if (linesLost > 0 || recordsLost > 0) gxbase::Main::Instance().closeExitCode = 1;
       Close();
     }
   }
