@@ -46,6 +46,8 @@ void RecordWatch::start(GameEngine& engine) {
   engine.rules.observer = &follow;
   engine.gameMoves = 0;
   if (player != nullptr) player->thinkAlways = true;
+  // A record kept before the game's first move has no move to show.
+  if (rec.stopped && rec.outcome.moves == 0) endGame(engine);
   while (moves() < options.fromMove && playMove(engine)) {
   }
   restartPace();
@@ -79,10 +81,11 @@ void RecordWatch::endGame(GameEngine& engine) {
     gxbase::Main::Instance().closeExitCode = 1;
     return;
   }
-  std::printf("%s\n", engine.rules.resultsLine().c_str());
-  std::fflush(stdout);
   std::fprintf(stderr, "chompgame: the record's game is over: %s, %d points in %lld moves\n",
                outcome.won ? "won" : (outcome.lost ? "lost" : "not ended"), outcome.score, outcome.moves);
+  // Last, on standard output: the results-file line of the game.
+  std::printf("%s\n", engine.rules.resultsLine().c_str());
+  std::fflush(stdout);
 }
 
 void RecordWatch::restartPace() {

@@ -114,6 +114,7 @@ ChompEnv::ChompEnv(const HeadlessSettings& settings) : own(settings) {
   game->configure(own);
   openEnv = this;
   openEnvProcess = getpid();
+  game->observeDecisions(&recorder);
 }
 
 ChompEnv* ChompEnv::current() { return envOpen() ? openEnv : nullptr; }
@@ -167,6 +168,7 @@ py::tuple ChompEnv::reset(const py::object& seed) {
     game->reset(0);  // a seed from the time, reported in info so the game can be replayed
   }
   started = true;
+  recorder.begin("python", game->outcome().seed, own.maxMoves);
   game->toDecision();
   lastScore = game->outcome().score;
   return py::make_tuple(observation(), info());
@@ -261,6 +263,20 @@ py::dict ChompEnv::info() const {
   return info;
 }
 
+std::string ChompEnv::record(const py::object& path) {
+  requireOpen();
+  if (!started) throw std::runtime_error("no game to record: call reset() first");
+  const GameRecord& kept = recorder.finish(game->outcome(), !game->ended());
+  if (!path.is_none()) {
+    std::string error;
+    if (!kept.save(py::str(path), &error)) {
+      PyErr_SetString(PyExc_OSError, error.c_str());
+      throw py::error_already_set();
+    }
+  }
+  return kept.text();
+}
+
 HeadlessGame& ChompEnv::playWith(const std::vector<std::pair<std::string, int>>& extra) {
   requireOpen();
   HeadlessSettings wanted = own;
@@ -275,5 +291,6 @@ void ChompEnv::restoreSettings() {
   evaluating = false;
   if (!game) return;
   game->configure(own);
+  game->observeDecisions(&recorder);
   started = false;
 }

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "game/GamePicture.h"
+#include "game/GameRecorder.h"
 #include "game/HeadlessGame.h"
 
 namespace py = pybind11;
@@ -59,6 +60,9 @@ class ChompEnv {
   // score, moves, food_left, won (0 or 1) and seed; at the end of a game
   // also every field of the batch runner's row of that game.
   py::dict info() const;
+  // The record of the current game (kept as stopped where it stands) or of
+  // the last one, as its file's text; written to `path` too unless it is None.
+  std::string record(const py::object& path);
   // Releases the game; the process may then open another environment.
   // Like every method, RuntimeError while evaluate plays on this environment.
   void close();
@@ -87,6 +91,7 @@ class ChompEnv {
   bool rendering = false;
   bool renderingAnalysis = false;
   std::unique_ptr<GamePicture> picture;  // made by the first render
+  GameRecorder recorder;  // of the game reset last
   HeadlessSettings own;
   bool started = false;
   bool evaluating = false;

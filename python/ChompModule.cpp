@@ -39,15 +39,15 @@ std::string settingsTextOf(const py::object& config, const py::dict& settings) {
 
 py::dict evaluateFromPython(const py::object& policy, const py::object& games, const py::object& seed,
                             const py::object& ghosts, const py::object& config, const py::dict& settings,
-                            const py::object& maxMoves, const py::object& env) {
+                            const py::object& maxMoves, const py::object& env, const py::object& keep) {
   if (!env.is_none()) {
     if (!config.is(defaultConfig()) || !settings.empty() || !maxMoves.is_none()) {
       throw py::value_error("give config, settings and max_moves to the Env, not to evaluate");
     }
-    return evaluate(envOf(env), policy, games, seed, ghosts);
+    return evaluate(envOf(env), policy, games, seed, ghosts, keep);
   }
   ChompEnv own(config, settings, maxMoves.is_none() ? DEFAULT_MAX_MOVES : maxMovesFrom(maxMoves));
-  return evaluate(own, policy, games, seed, ghosts);
+  return evaluate(own, policy, games, seed, ghosts, keep);
 }
 
 const char* const ENV_DOC = R"(A game of Chomp played from one decision point of the chomper to the next.
@@ -120,6 +120,10 @@ PYBIND11_MODULE(_chomp, m) {
            "The action the built-in player would choose now.")
       .def("observation", [](const py::object& self) { return envOf(self).observation(); },
            "The observation of the current state.")
+      .def("record", [](const py::object& self, const py::object& path) { return envOf(self).record(path); },
+           "path"_a = py::none(),
+           "The record of the current game (kept where it stands) or of the last one, as the text of its\n"
+           "file; also written to `path` when given. 'chompgame --watch FILE' shows it.")
       .def("close", [](const py::object& self) { envOf(self).close(); },
            "Releases the game, so the process may open another Env.")
       .def_property_readonly("closed", [](const py::object& self) { return envOf(self).closed(); })
@@ -143,7 +147,7 @@ PYBIND11_MODULE(_chomp, m) {
         "The summary figures of evaluate's rows (from several processes, say), without the rows.");
   m.def("evaluate", &evaluateFromPython, "policy"_a, "games"_a = 100, "seed"_a = 1,
         "ghosts"_a = py::none(), "config"_a = defaultConfig(), "settings"_a = py::dict(),
-        "max_moves"_a = py::none(), "env"_a = py::none(),
+        "max_moves"_a = py::none(), "env"_a = py::none(), "keep"_a = py::none(),
         R"(Plays `games` games on the seeds seed, seed + 1, ... and returns the batch runner's
 summary: games, won_percent with its 95% Wilson interval won_low..won_high, score_mean,
 score_median, score_p10, score_p90, moves_mean, unended, and "rows", one dict per game with
@@ -151,5 +155,7 @@ the fields of CSV_FIELDS.
   policy: observation -> action, or None for the built-in player
   ghosts: "all", "none", a comma list such as "red,turquoise", or None for the settings' own
   env:    play on this open Env (its config and settings); otherwise a game of its own
-          is made from config, settings and max_moves)");
+          is made from config, settings and max_moves
+  keep:   "all", "lost", "unended" or a list of seeds: the records of those games, as the
+          texts of their files, in "records" (seed -> text), to watch with chompgame --watch)");
 }

@@ -4,7 +4,9 @@
 #include "python/Evaluation.h"
 
 #include "maze/GameState.h"
+#include "game/GameRecorder.h"
 #include "game/GhostSet.h"
+#include "game/RecordChoice.h"
 #include "game/OutcomeSummary.h"
 #include "game/SeedRange.h"
 #include "game/SettingsReader.h"
@@ -65,6 +67,27 @@ py::dict summarize(const py::iterable& rows) {
   return summaryOf(outcomes, py::none());
 }
 
+namespace {
+
+RecordChoice recordChoiceOf(const py::object& keep) {
+  RecordChoice choice;
+  if (keep.is_none()) return choice;
+  if (py::isinstance<py::str>(keep)) {
+    if (!RecordChoice::parse(py::str(keep), choice)) {
+      throw py::value_error("keep must be 'all', 'lost', 'unended' or a list of seeds");
+    }
+    return choice;
+  }
+  choice.kind = RecordChoice::SEEDS;
+  for (const py::handle seed : py::iter(keep)) {
+    choice.seeds.push_back(static_cast<unsigned>(integerArgument(seed, kFirstSeed, kLastSeed, "a seed to keep",
+                                                                 "an integer from 1 to " + std::to_string(kLastSeed))));
+  }
+  return choice;
+}
+
+}  // namespace
+
 std::vector<std::pair<std::string, int>> ghostSettings(const std::string& text) {
   GhostSet set;
   if (!GhostSet::parse(text, set)) {
@@ -75,7 +98,7 @@ std::vector<std::pair<std::string, int>> ghostSettings(const std::string& text) 
 }
 
 py::dict evaluate(ChompEnv& env, const py::object& policy, const py::handle& gamesGiven,
-                  const py::handle& seedGiven, const py::object& ghosts) {
+                  const py::handle& seedGiven, const py::object& ghosts, const py::object& keep) {
   const long long games = integerArgument(gamesGiven, 1, kLastSeed, "games", "an integer >= 1");
   const long long seed = integerArgument(seedGiven, kFirstSeed, kLastSeed, "seed",
                                          "an integer from 1 to " + std::to_string(kLastSeed));
@@ -85,19 +108,30 @@ py::dict evaluate(ChompEnv& env, const py::object& policy, const py::handle& gam
   if (!policy.is_none() && !PyCallable_Check(policy.ptr())) {
     throw py::type_error("policy must be callable (observation -> action) or None for the built-in player");
   }
+  const RecordChoice kept = recordChoiceOf(keep);
   const auto extra = ghosts.is_none() ? std::vector<std::pair<std::string, int>>{}
                                       : ghostSettings(py::str(ghosts));
   HeadlessGame& game = env.playWith(extra);
   SettingsRestorer restorer{env};
   std::vector<GameOutcome> outcomes;
   py::list rows;
+  py::dict records;
+  GameRecorder recorder;
   for (long long i = 0; i < games; ++i) {
     // Lets Ctrl-C stop a long series between games.
     if (PyErr_CheckSignals() != 0) throw py::error_already_set();
-    outcomes.push_back(playOne(game, policy, static_cast<unsigned>(seed + i)));
+    const auto gameSeed = static_cast<unsigned>(seed + i);
+    // Only a game that may be kept has its decisions noted.
+    const bool noting = kept.mayKeep(gameSeed);
+    game.observeDecisions(noting ? &recorder : nullptr);
+    if (noting) recorder.begin(policy.is_none() ? "builtin" : "python", gameSeed, env.settings().maxMoves);
+    outcomes.push_back(playOne(game, policy, gameSeed));
     rows.append(rowOf(outcomes.back()));
+    if (noting && kept.keeps(outcomes.back())) records[py::int_(gameSeed)] = recorder.finish(outcomes.back()).text();
   }
+  game.observeDecisions(nullptr);
   py::dict summary = summaryOf(outcomes, rows);
   summary["settings"] = SettingsReader::rulesDigest(gameSettings);
+  if (kept.kind != RecordChoice::NONE) summary["records"] = records;
   return summary;
 }

@@ -27,5 +27,7 @@ std::vector<std::pair<std::string, int>> ghostSettings(const std::string& set);
 // processes, say): the same figures, without "rows".
 py::dict summarize(const py::iterable& rows);
 
+// `keep`: None, "all", "lost", "unended" or a list of seeds: the records of
+// those games, as their files' texts, in "records" (seed -> text).
 py::dict evaluate(ChompEnv& env, const py::object& policy, const py::handle& games, const py::handle& seed,
-                  const py::object& ghosts);
+                  const py::object& ghosts, const py::object& keep = py::none());

@@ -71,7 +71,7 @@ def summarize(rows):
 
 
 def evaluate(policy, games=100, seed=1, ghosts=None, config=DEFAULT_CONFIG, settings={}, max_moves=None,
-             env=None, executor=None, chunk=CHUNK):
+             env=None, executor=None, chunk=CHUNK, keep=None):
     """Plays `games` games on the seeds seed, seed + 1, ... and returns the batch
     runner's summary: games, won_percent with its 95% Wilson interval
     won_low..won_high, score_mean, score_median, score_p10, score_p90,
@@ -90,9 +90,12 @@ def evaluate(policy, games=100, seed=1, ghosts=None, config=DEFAULT_CONFIG, sett
                 over, `chunk` seeds per task; the rows are those of one
                 process. The policy must then be picklable (a module-level
                 function or an object of a module-level class), and the
-                settings are sent as text, so workers need no files."""
+                settings are sent as text, so workers need no files.
+      keep:     "all", "lost", "unended" or a list of seeds: the records of
+                those games, as the texts of their files, in "records" (seed ->
+                text), to watch with chompgame --watch FILE."""
     if executor is None:
-        return _chomp.evaluate(policy, games, seed, ghosts, config, settings, max_moves, env)
+        return _chomp.evaluate(policy, games, seed, ghosts, config, settings, max_moves, env, keep)
     if env is not None:
         if config is not DEFAULT_CONFIG or settings or max_moves is not None:
             raise ValueError("give config, settings and max_moves to the Env, not to evaluate")
@@ -103,18 +106,21 @@ def evaluate(policy, games=100, seed=1, ghosts=None, config=DEFAULT_CONFIG, sett
         raise ValueError("games must be an integer >= 1")
     if isinstance(chunk, bool) or not isinstance(chunk, int) or chunk < 1:
         raise ValueError("chunk must be an integer >= 1")
-    tasks = [executor.submit(_play_seeds, policy, text, moves, first, min(chunk, seed + games - first), ghosts)
+    tasks = [executor.submit(_play_seeds, policy, text, moves, first, min(chunk, seed + games - first), ghosts, keep)
              for first in range(seed, seed + games, chunk)]
-    rows = [row for task in tasks for row in task.result()]
+    results = [task.result() for task in tasks]
+    rows = [row for result in results for row in result["rows"]]
     summary = summarize(rows)
     summary["rows"] = rows
+    if keep is not None:
+        summary["records"] = {s: text for result in results for s, text in result["records"].items()}
     return summary
 
 
 _worker_env = None  # the environment of this worker process, kept between tasks
 
 
-def _play_seeds(policy, text, max_moves, first, count, ghosts):
+def _play_seeds(policy, text, max_moves, first, count, ghosts, keep):
     """An executor's task: seeds first.. first + count - 1 under the settings of `text`."""
     global _worker_env
     if _worker_env is not None and (_worker_env.closed or _worker_env.settings_text != text
@@ -123,4 +129,5 @@ def _play_seeds(policy, text, max_moves, first, count, ghosts):
         _worker_env = None
     if _worker_env is None:
         _worker_env = Env.from_settings_text(text, max_moves=max_moves)
-    return evaluate(policy, games=count, seed=first, ghosts=ghosts, env=_worker_env)["rows"]
+    result = evaluate(policy, games=count, seed=first, ghosts=ghosts, env=_worker_env, keep=keep)
+    return {"rows": result["rows"], "records": result.get("records", {})}
