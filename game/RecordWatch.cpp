@@ -84,7 +84,9 @@ void RecordWatch::endGame(GameEngine& engine) {
   std::fprintf(stderr, "chompgame: the record's game is over: %s, %d points in %lld moves\n",
                outcome.won ? "won" : (outcome.lost ? "lost" : "not ended"), outcome.score, outcome.moves);
   // Last, on standard output: the results-file line of the game.
-  std::printf("%s\n", engine.rules.resultsLine().c_str());
+  std::string line = engine.rules.resultsLine();
+  if (line.empty() || line.back() != '\n') line += '\n';
+  std::fputs(line.c_str(), stdout);
   std::fflush(stdout);
 }
 
