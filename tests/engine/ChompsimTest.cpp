@@ -205,9 +205,9 @@ TEST_F(ChompsimTest, aFailedWriteIsAFailureAndLeavesOnlyWholeLines) {
   // An unended game has no results line to write.
   EXPECT_EQ(run({SIM, "--games", "2", "--max-moves", "5", "--results", "u.txt"}), 0) << output;
   EXPECT_EQ(readFile("u.txt"), "");
-  // The replay on a disk that takes no results line fails at once, not after its pause.
+  // The replay on a disk that takes no record fails at once, not after its pause.
   EXPECT_EQ(run({"bash", "-c", limited("0"), SCRIPTS + "replay", "3", "--set", "fps=1000"}), 1);
-  EXPECT_NE(output.find("without a results line"), std::string::npos) << output;
+  EXPECT_NE(output.find("record lost"), std::string::npos) << output;
 }
 
 // The windowed program, offscreen, plays the row's game: the same results line.
@@ -220,6 +220,31 @@ TEST_F(ChompsimTest, theReplayOfARowWritesItsResultsLine) {
   const std::vector<std::string> f = fieldsOf(rows[1]);
   const std::string line = f[5] + " " + f[1] + " " + f[3] + " " + f[2] + " " + f[4] + " " + f[7];
   EXPECT_EQ(linesOf(output).back(), line) << output;
+}
+
+// A row's record, watched in the windows at the record's own pace, ten times
+// as fast and from the middle, is the row's game every time; an edited
+// record is refused before anything is shown.
+TEST_F(ChompsimTest, aRowsRecordWatchedAtAnyPaceIsTheRowsGameAndAnEditedOneIsRefused) {
+  const std::vector<std::string> rows = table({"--seed", "3", "--games", "2", "--set", "fps=1000", "--record", "3",
+                                               "--record-dir", "kept"});
+  ASSERT_EQ(rows.size(), 3u);
+  ASSERT_EQ(linesOf(run({"ls", "kept"}) == 0 ? output : ""), std::vector<std::string>{"all-seed3.rec"});
+  const std::vector<std::string> f = fieldsOf(rows[1]);
+  const std::string line = f[5] + " " + f[1] + " " + f[3] + " " + f[2] + " " + f[4] + " " + f[7];
+  for (const std::vector<std::string> pace : {std::vector<std::string>{"--speed", "1"}, {"--speed", "10"},
+                                             {"--from", "2000", "--speed", "10"}}) {
+    std::vector<std::string> args = {GAME, "--watch", "kept/all-seed3.rec", "--hold", "0"};
+    args.insert(args.end(), pace.begin(), pace.end());
+    ASSERT_EQ(run(args), 0) << output;
+    EXPECT_EQ(linesOf(output).back(), line) << pace[1];
+  }
+  std::string record = readFile("kept/all-seed3.rec");
+  const std::size_t tenth = record.find(" L ", record.find("\ndecisions ") + 200);
+  record[tenth + 1] = 'R';
+  writeFile("edited.rec", record);
+  EXPECT_EQ(run({GAME, "--watch", "edited.rec"}), 1);
+  EXPECT_NE(output.find("refused: the game departs from its record at decision"), std::string::npos) << output;
 }
 
 }  // namespace

@@ -94,7 +94,8 @@ class X11Test : public ::testing::Test {
     copyShippedSprites("data");
   }
 
-  void startGame(const std::string& config, const std::string& screen = "1280x1024") {
+  void startGame(const std::string& config, const std::string& screen = "1280x1024",
+                 const std::vector<std::string>& options = {}) {
     server = std::make_unique<XServer>(screen);
     ASSERT_FALSE(server->display().empty()) << "Xvfb did not start";
     writeFile("data/config.txt", config);
@@ -102,8 +103,10 @@ class X11Test : public ::testing::Test {
     // connection ("x11 not available") while accepting xdpyinfo's: the game
     // is started again then, at most twice more.
     for (int attempt = 0; attempt < 3; ++attempt) {
+      std::vector<std::string> args = {std::string(CHOMP_BINARY_DIR) + "/chompgame"};
+      args.insert(args.end(), options.begin(), options.end());
       game = std::make_unique<ChildProcess>(ChildProcess::Options{
-          {std::string(CHOMP_BINARY_DIR) + "/chompgame"},
+          args,
           {{"DISPLAY", server->display()}, {"SDL_VIDEODRIVER", "x11"}}, dir.path(), "output.txt"});
       waitUntil([&] { return !(window = windowWhere(false)).empty() || !game->running(); });
       if (!window.empty()) return;
@@ -260,6 +263,36 @@ TEST_F(X11Test, aCloseRequestDuringATwentySecondPauseAfterAGameEndsTheProgramWit
   ASSERT_TRUE(requestClose(server->display(), window, asked));
   EXPECT_EQ(game->wait(), 0) << readFile("output.txt");
   EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(500 * CHOMP_TIME_SCALE));
+}
+
+// A game steered with the keys is kept as a record, which plays again to the
+// same game without a window and in the windows.
+TEST_F(X11Test, aKeyboardGameIsRecordedAndItsRecordPlaysTheSameGameAgain) {
+  startGame("control 0\nruns 0\ndata 1\nfps 200\n", "1280x1024", {"--record", "kept"});
+  ASSERT_TRUE(waitUntil([&] { return startScreenShows(); }));
+  // Blank again now and then, in case the first one came before the window took keys.
+  const char* const turns[] = {"space", "Right", "Up", "Left", "Down"};
+  int sent = 0;
+  ASSERT_TRUE(waitUntil([&] {
+    key(turns[sent++ % 5]);
+    return std::filesystem::exists("kept") && !std::filesystem::is_empty("kept");
+  })) << readFile("output.txt");
+  game->stop();
+  const std::string results = readFile("data/gamedata.txt");
+  ASSERT_FALSE(results.empty());
+  const std::string record = "kept/" + std::filesystem::directory_iterator("kept")->path().filename().string();
+  const RunResult check = runProgram({std::string(CHOMP_BINARY_DIR) + "/chomprecord", record});
+  EXPECT_EQ(check.status, 0) << check.output;
+  const std::string score = results.substr(results.find_last_of(' ', results.size() - 2) + 1);
+  EXPECT_NE(check.output.find(" " + score.substr(0, score.size() - 1) + " points"), std::string::npos) << check.output;
+  EXPECT_NE(check.output.find("played by keyboard"), std::string::npos) << check.output;
+  // The keys turned it: it did not only go left, as it starts.
+  const std::string kept = readFile(record);
+  EXPECT_TRUE(kept.find(" R ") != std::string::npos || kept.find(" U ") != std::string::npos) << kept;
+  const RunResult watched = runProgram({std::string(CHOMP_BINARY_DIR) + "/chompgame", "--watch", record, "--hold", "0",
+                                        "--speed", "20"}, {{"SDL_VIDEODRIVER", "offscreen"}});
+  EXPECT_EQ(watched.status, 0);
+  EXPECT_EQ(watched.output, results);
 }
 
 }  // namespace

@@ -330,3 +330,58 @@ def test_the_builtin_view_is_what_the_builtin_player_decides_on():
         assert view["cost"].shape == view["bonus"].shape == (22, 19)
     assert any(len(view["ghost_paths"][0]) for _, view in views)
     assert any(view["cost"].any() for _, view in views) and any(len(view["route"]) for _, view in views)
+
+
+DIRECTION_NAMES = ["left", "up", "right", "down"]
+
+
+def trace_row(observation, info, leaving):
+    """The trace table's row of a decision point, from what Python saw there."""
+    x, y, _ = observation["chomper"]
+    row = [info["moves"], (x - 10) // 20, (y - 10) // 20, DIRECTION_NAMES[leaving], info["score"],
+           info["food_left"]]
+    for gx, gy, direction, blue, _, present in observation["ghosts"]:
+        row += [(gx - 10) // 20, (gy - 10) // 20, DIRECTION_NAMES[direction], blue] if present else [""] * 4
+    return [str(v) for v in row] + ["attack" if observation["attack"] else "scatter"]
+
+
+def test_a_game_steered_from_python_plays_again_from_its_record_to_the_same_outcome_and_trace(env, tmp_path):
+    chomprecord = os.environ.get("CHOMPRECORD")
+    if not chomprecord:
+        pytest.skip("the build has no chomprecord")
+    observation, info = env.reset(seed=4)
+    seen, done, n = [], False, 0
+    while not done:
+        # Every fifth decision a turn of its own, else the built-in choice.
+        action = (n // 5) % 4 if n % 5 == 0 else env.builtin_action()
+        before = (observation, info)
+        observation, _, terminated, truncated, info = env.step(action)
+        seen.append(trace_row(*before, observation["chomper"][2]))
+        done, n = terminated or truncated, n + 1
+    record = tmp_path / "python.rec"
+    assert env.record(str(record)) == record.read_text()
+    trace = tmp_path / "trace.csv"
+    out = subprocess.run([chomprecord, "--trace", str(trace), str(record)], check=True, capture_output=True,
+                         text=True).stdout
+    assert f"lost, {info['score']} points in {info['moves']} moves, {n} decisions, played by python, seed 4" in out
+    with open(trace, newline="") as table:
+        rows = list(csv.reader(table))
+    assert rows[0][:6] == ["move", "col", "row", "direction", "score", "food_left"] and rows[0][-1] == "phase"
+    assert rows[1:] == seen
+    # A record kept in the middle of a game plays again up to there.
+    env.reset(seed=4)
+    for _ in range(30):
+        env.step(env.builtin_action())
+    middle = tmp_path / "middle.rec"
+    env.record(str(middle))
+    assert "stopped" in subprocess.run([chomprecord, str(middle)], check=True, capture_output=True, text=True).stdout
+
+
+def test_evaluate_keeps_the_records_it_is_asked_for(env):
+    result = chomp.evaluate(None, games=4, seed=1, env=env, keep="lost")
+    lost = {row["seed"] for row in result["rows"] if not row["won"] and not row["unended"]}
+    assert set(result["records"]) == lost and lost
+    assert all("\nplayer builtin\n" in text for text in result["records"].values())
+    assert set(chomp.evaluate(lambda o: 0, games=3, seed=5, env=env, keep=[6])["records"]) == {6}
+    with pytest.raises(ValueError):
+        chomp.evaluate(None, games=1, env=env, keep="some")
