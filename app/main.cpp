@@ -4,14 +4,18 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
 #include "app/MyGame.h"
+#include "player/DrivenChomper.h"
+#include "player/Window.h"
 #include "game/CommandLine.h"
 #include "game/GameRecord.h"
 #include "game/RecordReplay.h"
 #include "game/RecordWatch.h"
+#include "game/VideoEncoder.h"
 
 static MyGame game;
 
@@ -21,6 +25,7 @@ struct GameOptions {
   std::string recordDir;
   std::string watchFile;
   WatchOptions watch;
+  FilmOptions film;
 };
 
 void addOptions(CLI::App& app, GameOptions& options) {
@@ -36,6 +41,11 @@ void addOptions(CLI::App& app, GameOptions& options) {
   app.add_option("--hold", options.watch.holdSeconds, "after the watched game's end, close after S seconds "
                  "(default: the picture stays until the window is closed)")
       ->type_name("S")->check(CLI::NonNegativeNumber.description(""));
+  app.add_option("--video", options.film.path, "film the watched game into FILE (.mp4 or .gif) through ffmpeg, "
+                 "both windows side by side, drawn offscreen")
+      ->type_name("FILE");
+  app.add_option("--last", options.film.lastSeconds, "film only the last S seconds of the game at its own pace")
+      ->type_name("S")->check(CLI::PositiveNumber.description(""));
   app.footer("Watching a record: blank pauses and resumes, right arrow or N goes one decision point on,\n"
              "up arrow or + watches faster, down arrow or - slower.\n"
              "Example, to play yourself with the arrow keys: --set control=0 --set runs=0");
@@ -55,7 +65,34 @@ std::unique_ptr<RecordWatch> watchOf(const GameOptions& options) {
     std::fprintf(stderr, "chompgame: %s: refused: %s\n", options.watchFile.c_str(), report.problem.c_str());
     return nullptr;
   }
-  return std::make_unique<RecordWatch>(std::move(record), options.watch);
+  WatchOptions watching = options.watch;
+  if (options.film.lastSeconds > 0) {
+    const double moves = options.film.lastSeconds * 1000.0 / std::max(1, record.settings.framePeriodMs);
+    watching.fromMove = std::max(0LL, record.outcome.moves - static_cast<long long>(moves));
+  }
+  auto watch = std::make_unique<RecordWatch>(std::move(record), watching);
+  if (!options.film.path.empty()) watch->film(options.film);
+  return watch;
+}
+
+// Bad usage of the options that go with --watch; "" when there is none.
+std::string watchProblem(const CLI::App& app, const GameOptions& options) {
+  if (options.watchFile.empty()) {
+    for (const char* name : {"--speed", "--from", "--hold", "--video", "--last"}) {
+      if (app.count(name) > 0) return std::string(name) + " goes with --watch";
+    }
+    return "";
+  }
+  if (app.count("--set") > 0 || app.count("--record") > 0) {
+    return "--watch shows the record's game with the record's settings: no --set, no --record";
+  }
+  if (app.count("--last") > 0 && (app.count("--video") == 0 || app.count("--from") > 0)) {
+    return "--last goes with --video, and not with --from";
+  }
+  if (!options.film.path.empty() && !VideoEncoder::knownFormat(options.film.path)) {
+    return "--video " + options.film.path + ": the name must end in .mp4 or .gif";
+  }
+  return "";
 }
 
 }  // namespace
@@ -67,12 +104,19 @@ int main(int argc, char** argv) {
   const int status = commandLine.parse(argc, argv);
   if (status != CommandLine::kRun) return status;
   const CLI::App& app = commandLine.options();
-  if (options.watchFile.empty()) {
-    for (const char* name : {"--speed", "--from", "--hold"}) {
-      if (app.count(name) > 0) return commandLine.usageError(std::string(name) + " goes with --watch");
+  const std::string problem = watchProblem(app, options);
+  if (!problem.empty()) return commandLine.usageError(problem);
+  if (!options.film.path.empty()) {
+    if (!VideoEncoder::ffmpegInstalled()) {
+      std::fputs("chompgame: making a video needs ffmpeg, which is not installed here: install Debian's "
+                 "package ffmpeg (scripts/deps does)\n", stderr);
+      return 1;
     }
-  } else if (app.count("--set") > 0 || app.count("--record") > 0) {
-    return commandLine.usageError("--watch shows the record's game with the record's settings: no --set, no --record");
+    // A film is drawn offscreen, whatever the display, into windows made at
+    // their size at once: an offscreen window keeps the size it was made with.
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    game.engine.SetSize(380, 460);
+    game.myChomper->getWindow()->SetSize(380, 460);
   }
   std::error_code error;
   if (!options.recordDir.empty() && !std::filesystem::is_directory(options.recordDir, error) &&

@@ -27,6 +27,12 @@ constexpr double FASTEST = 4096;
 RecordWatch::RecordWatch(GameRecord record, WatchOptions wanted)
     : rec(std::move(record)), follow(rec), options(wanted), pace(std::clamp(wanted.speed, SLOWEST, FASTEST)) {}
 
+RecordWatch::~RecordWatch() = default;
+
+void RecordWatch::film(const FilmOptions& wanted) { filming = std::make_unique<RecordFilm>(wanted); }
+
+double RecordWatch::movesPerSecond() const { return 1000.0 / std::max(1, rec.settings.framePeriodMs); }
+
 GameSettings RecordWatch::settings() const {
   GameSettings settings = rec.settings;
   settings.keyboardControl = false;
@@ -102,6 +108,10 @@ void RecordWatch::setSpeed(double speed) {
 }
 
 void RecordWatch::idle(GameEngine& engine) {
+  if (filming) {
+    filming->idle(engine, *this);
+    return;
+  }
   start(engine);
   if (finished) {
     if (options.holdSeconds >= 0 && FrameTimer::monotonicMs() - endedAtMs >= options.holdSeconds * 1000) engine.Close();
@@ -120,8 +130,7 @@ void RecordWatch::idle(GameEngine& engine) {
     FrameTimer::sleepMs(FRAME_MS);
     return;
   }
-  // Moves per second at this pace: the record's own is one move per frame period.
-  const double perSecond = pace * 1000.0 / std::max(1, rec.settings.framePeriodMs);
+  const double perSecond = pace * movesPerSecond();
   const long long due = paceStartMove + static_cast<long long>((FrameTimer::monotonicMs() - paceStartMs) * perSecond / 1000.0);
   for (int n = 0; n < MOVES_PER_PASS && moves() < due && playMove(engine); ++n) {
   }

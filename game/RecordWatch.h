@@ -13,10 +13,12 @@
 // The analysis window shows what the built-in player thinks at each point:
 // it is asked at every decision point, and its choice is not taken.
 
+#include <memory>
 #include <string>
 
 #include "game/GameRecord.h"
 #include "game/RecordCursor.h"
+#include "game/RecordFilm.h"
 
 class GameEngine;
 class DrivenChomper;
@@ -30,6 +32,12 @@ struct WatchOptions {
 class RecordWatch {
  public:
   RecordWatch(GameRecord record, WatchOptions options);
+  ~RecordWatch();
+  RecordWatch(const RecordWatch&) = delete;
+  RecordWatch& operator=(const RecordWatch&) = delete;
+
+  // Films the game instead of showing it at a pace (RecordFilm).
+  void film(const FilmOptions& options);
 
   // The settings the game is played with: the record's, the record steering.
   GameSettings settings() const;
@@ -45,6 +53,8 @@ class RecordWatch {
   bool over() const { return finished; }
   long long moves() const;
   double speed() const { return pace; }
+  // The record's own pace: one move per frame period of its "fps".
+  double movesPerSecond() const;
   // The move and the pace ("1520 x4", paused "1520 II"), for the status line.
   std::string status() const;
   const RecordCursor& cursor() const { return follow; }
@@ -56,6 +66,7 @@ class RecordWatch {
 
   GameRecord rec;
   RecordCursor follow;
+  std::unique_ptr<RecordFilm> filming;
   WatchOptions options;
   GameEngine* engineShown = nullptr;
   DrivenChomper* player = nullptr;
