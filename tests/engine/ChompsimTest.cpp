@@ -247,4 +247,34 @@ TEST_F(ChompsimTest, aRowsRecordWatchedAtAnyPaceIsTheRowsGameAndAnEditedOneIsRef
   EXPECT_NE(output.find("refused: the game departs from its record at decision"), std::string::npos) << output;
 }
 
+// The film of a lost game's last two seconds: the frames of those moves at
+// five moves a frame and the final picture's two seconds, both windows side
+// by side; its last frame shows the lose screen. Without ffmpeg, one line.
+TEST_F(ChompsimTest, theFilmOfARecordHasAFrameForEveryFiveMovesAndEndsOnTheLoseScreen) {
+  if (!installed("ffmpeg") || !installed("ffprobe")) GTEST_SKIP() << "ffmpeg is not installed";
+  table({"--seed", "2", "--games", "1", "--set", "fps=1000", "--record", "all", "--record-dir", "kept"});
+  std::filesystem::create_directory("data");
+  copyShippedSprites("data");
+  ASSERT_EQ(run({GAME, "--watch", "kept/all-seed2.rec", "--video", "last.mp4", "--last", "2", "--speed", "0.15"}), 0)
+      << output;
+  ASSERT_EQ(run({"ffprobe", "-v", "error", "-count_frames", "-show_entries", "stream=width,height,nb_read_frames",
+                 "-of", "csv=p=0", "last.mp4"}), 0) << output;
+  EXPECT_EQ(output, "760,460,460\n");
+  ASSERT_EQ(run({"bash", "-c", "ffmpeg -v error -sseof -0.1 -i last.mp4 -frames:v 1 -f rawvideo -pix_fmt rgb24 - > last.rgb"}), 0);
+  const std::string rgb = readFile("last.rgb");
+  ASSERT_EQ(rgb.size(), 760u * 460 * 3);
+  // The lose screen's red frame, 300 x 80 with its bottom edge at y 80: rows 280 to 359 from the top.
+  int red = 0;
+  for (int row = 280; row < 360; ++row) {
+    for (int x = 40; x < 340; ++x) {
+      const unsigned char* p = reinterpret_cast<const unsigned char*>(&rgb[(row * 760 + x) * 3]);
+      red += p[0] > 180 && p[1] < 80 && p[2] < 80;
+    }
+  }
+  EXPECT_GT(red, 1000);
+  EXPECT_EQ(run({"env", "PATH=/nowhere", GAME, "--watch", "kept/all-seed2.rec", "--video", "v.gif"}), 1);
+  EXPECT_EQ(linesOf(output), std::vector<std::string>{"chompgame: making a video needs ffmpeg, which is not installed "
+                                                      "here: install Debian's package ffmpeg (scripts/deps does)"});
+}
+
 }  // namespace
