@@ -7,7 +7,9 @@
 //  - BatchRunJobs/J: the batch runner's worker processes (chompsim --jobs J)
 //    with the shipped data/config.txt, four ghosts: games per minute;
 //  - BatchRunDefaults/1: the same on one worker with every setting at its
-//    built-in default.
+//    built-in default;
+//  - BatchRunRecorded/J: BatchRunJobs/J keeping the record of every game
+//    (chompsim --record all), to compare side by side with it.
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -103,8 +105,13 @@ double workersCpuSeconds() {
 // Batches of 64 seeded games (seeds 1..64, as chompsim --games 64) played by
 // J worker processes with the settings of `configPath` ("" for the built-in
 // defaults); the rate is over wall-clock time.
-void runBatches(benchmark::State& state, const std::string& configPath) {
+void runBatches(benchmark::State& state, const std::string& configPath, bool recorded = false) {
   BatchPlan plan;
+  if (recorded) {
+    plan.records.kind = RecordChoice::ALL;
+    plan.recordDir = (fs::temp_directory_path() / ("bench_records_" + std::to_string(getpid()))).string();
+    fs::create_directories(plan.recordDir);
+  }
   plan.settings = {configPath, {}, 200000};
   plan.sets = {GhostSet{}};
   for (unsigned seed = 1; seed <= 64; ++seed) plan.seeds.push_back(seed);
@@ -122,11 +129,18 @@ void runBatches(benchmark::State& state, const std::string& configPath) {
   // Per minute of the workers' own processor time: what one free core gives
   // when other programs share the machine.
   state.counters["games_per_cpu_min"] = games * 60 / (workersCpuSeconds() - cpuBefore);
+  if (recorded) fs::remove_all(plan.recordDir);
 }
 
 // With the shipped data/config.txt.
 void BatchRunJobs(benchmark::State& state) { runBatches(state, std::string(CHOMP_SOURCE_DIR) + "/data/config.txt"); }
 BENCHMARK(BatchRunJobs)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->MinTime(5.0)->UseRealTime();
+
+// The same batches, each game's record written.
+void BatchRunRecorded(benchmark::State& state) {
+  runBatches(state, std::string(CHOMP_SOURCE_DIR) + "/data/config.txt", true);
+}
+BENCHMARK(BatchRunRecorded)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->MinTime(5.0)->UseRealTime();
 
 // With every setting at its built-in default, as chompsim runs where there is
 // no data/config.txt.

@@ -38,6 +38,7 @@ class RecordWatch {
 
   // Films the game instead of showing it at a pace (RecordFilm).
   void film(const FilmOptions& options);
+  long filmFrames() const { return filming ? filming->frames() : 0; }
 
   // The settings the game is played with: the record's, the record steering.
   GameSettings settings() const;

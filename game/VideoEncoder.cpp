@@ -31,7 +31,7 @@ std::vector<std::string> ffmpegArguments(const std::string& path, int width, int
   if (endsWith(path, ".gif")) {
     args.insert(args.end(), {"-filter_complex", "split[a][b];[a]palettegen=stats_mode=full[p];[b][p]paletteuse"});
   } else {
-    args.insert(args.end(), {"-c:v", "libx264", "-preset", "veryfast", "-pix_fmt", "yuv420p", "-movflags", "+faststart"});
+    args.insert(args.end(), {"-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-movflags", "+faststart"});
   }
   args.push_back(path);
   return args;
