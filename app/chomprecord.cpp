@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
       false);
   std::vector<std::string> files;
   std::string trace;
-  options.options().add_option("files", files, "game records (chompgame --record, chompsim --record)")
+  options.options().add_option("records", files, "game records (chompgame --record, chompsim --record)")
       ->type_name("FILE.rec")->required();
   options.options().add_option("--trace", trace,
                                "write the game of the one record as a table, a row per decision point "

@@ -25,13 +25,9 @@ gxbase::GLWindow* analysisWindow() {
   return player != nullptr ? player->getWindow() : nullptr;
 }
 
-bool endsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 }  // namespace
 
-int RecordFilm::framesPerSecond(const std::string& path) { return endsWith(path, ".gif") ? 25 : 30; }
+int RecordFilm::framesPerSecond(const std::string& path) { return VideoEncoder::isGif(path) ? 25 : 30; }
 
 bool RecordFilm::begin(GameEngine& engine, RecordWatch& watch) {
   begun = true;

@@ -28,7 +28,7 @@ std::vector<std::string> ffmpegArguments(const std::string& path, int width, int
   std::vector<std::string> args = {"ffmpeg", "-hide_banner", "-loglevel", "error", "-y", "-f", "rawvideo",
                                    "-pix_fmt", "bgra", "-s", std::to_string(width) + "x" + std::to_string(height),
                                    "-r", std::to_string(fps), "-i", "-"};
-  if (endsWith(path, ".gif")) {
+  if (VideoEncoder::isGif(path)) {
     args.insert(args.end(), {"-filter_complex", "split[a][b];[a]palettegen=stats_mode=full[p];[b][p]paletteuse"});
   } else {
     args.insert(args.end(), {"-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-movflags", "+faststart"});
@@ -57,7 +57,9 @@ bool VideoEncoder::ffmpegInstalled() {
   return false;
 }
 
-bool VideoEncoder::knownFormat(const std::string& path) { return endsWith(path, ".mp4") || endsWith(path, ".gif"); }
+bool VideoEncoder::knownFormat(const std::string& path) { return endsWith(path, ".mp4") || isGif(path); }
+
+bool VideoEncoder::isGif(const std::string& path) { return endsWith(path, ".gif"); }
 
 bool VideoEncoder::open(const std::string& path, int width, int height, int fps, std::string* error) {
   int ends[2];

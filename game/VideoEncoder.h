@@ -17,6 +17,7 @@ class VideoEncoder {
   static bool ffmpegInstalled();
   // Whether the file name asks for a format this writes (.mp4, .gif).
   static bool knownFormat(const std::string& path);
+  static bool isGif(const std::string& path);
 
   // Starts ffmpeg writing `path` from frames of width x height at `fps`;
   // false with the reason.
