@@ -1,5 +1,5 @@
 // One frame per idle pass: the loop paints the windows before each pass, so
-// the pictures kept then show the moves the pass before played.
+// the pictures they present then show the moves the pass before played.
 
 #include "game/RecordFilm.h"
 
@@ -12,6 +12,7 @@
 #include "game/GameEngine.h"
 #include "game/RecordWatch.h"
 #include "gxbase/Main.h"
+#include "gxbase/WindowEx.h"
 #include "maze/GameState.h"
 #include "player/MyChomper.h"
 #include "player/Window.h"
@@ -40,12 +41,8 @@ bool RecordFilm::begin(GameEngine& engine, RecordWatch& watch) {
   // Even sizes, as the video's colour format wants.
   width += width % 2;
   height += height % 2;
-  frame.assign(static_cast<size_t>(width) * height * 4, '\0');
-  engine.KeepFrames(true);
-  if (analysis != nullptr) {
-    analysis->KeepFrames(true);
-    analysis->Redraw();
-  }
+  frame.assign(static_cast<size_t>(width) * height * 3, '\0');
+  if (analysis != nullptr) analysis->Redraw();
   engine.Redraw();
   std::string problem;
   if (!encoder.open(options.path, width, height, fps, &problem)) {
@@ -56,18 +53,21 @@ bool RecordFilm::begin(GameEngine& engine, RecordWatch& watch) {
 }
 
 bool RecordFilm::addFrame(GameEngine& engine) {
-  // The game window on the left, the analysis window beside it; rows are
-  // read bottom first and written top first. What no window covers stays black.
+  // The game window on the left, the analysis window beside it, each as it
+  // last presented its picture. What no window covers stays black.
   int left = 0;
   for (gxbase::GLWindow* window : {static_cast<gxbase::GLWindow*>(&engine), analysisWindow()}) {
-    int w = 0;
-    int h = 0;
-    const unsigned char* pixels = window != nullptr ? window->KeptFrame(&w, &h) : nullptr;
-    if (pixels == nullptr) continue;
+    if (window == nullptr) continue;
+    gxbase::WindowEx& native = *window->Extra();
+    const bool current = native.BeginGL();
+    const bool read = current && native.ReadPresented(pixels);
+    if (current) native.EndGL();
+    const int w = window->Width();
+    const int h = window->Height();
     const int shown = std::min(w, width - left);
-    for (int row = 0; row < std::min(h, height); ++row) {
-      std::memcpy(&frame[(static_cast<size_t>(row) * width + left) * 4], pixels + static_cast<size_t>(h - 1 - row) * w * 4,
-                  static_cast<size_t>(shown) * 4);
+    for (int row = 0; read && row < std::min(h, height); ++row) {
+      std::memcpy(&frame[(static_cast<size_t>(row) * width + left) * 3], &pixels[static_cast<size_t>(row) * w * 3],
+                  static_cast<size_t>(std::max(shown, 0)) * 3);
     }
     left += w;
   }

@@ -1,12 +1,13 @@
 #pragma once
 // A film of a watched record: every idle pass of the game window plays the
 // moves of one frame, and the pictures the game window and the analysis
-// window presented last (their real drawing, read back as drawn) go side by
+// window presented last (their real drawing, read back as shown) go side by
 // side into one frame of the video. No pause: a film is made as fast as the
 // machine draws and encodes. The final picture stays two seconds, then the
 // window is closed; the program's status says whether the video was written.
 
 #include <string>
+#include <vector>
 
 #include "game/VideoEncoder.h"
 
@@ -37,7 +38,8 @@ class RecordFilm {
 
   FilmOptions options;
   VideoEncoder encoder;
-  std::string frame;            // the composed frame, top row first
+  std::string frame;            // the composed frame, RGB, top row first
+  std::vector<unsigned char> pixels;  // one window's picture
   bool begun = false;
   bool ended = false;
   double movesOwed = 0;

@@ -26,7 +26,7 @@ bool endsWith(const std::string& text, const std::string& end) {
 // ffmpeg's arguments: raw frames in, the format the name asks for out.
 std::vector<std::string> ffmpegArguments(const std::string& path, int width, int height, int fps) {
   std::vector<std::string> args = {"ffmpeg", "-hide_banner", "-loglevel", "error", "-y", "-f", "rawvideo",
-                                   "-pix_fmt", "bgra", "-s", std::to_string(width) + "x" + std::to_string(height),
+                                   "-pix_fmt", "rgb24", "-s", std::to_string(width) + "x" + std::to_string(height),
                                    "-r", std::to_string(fps), "-i", "-"};
   if (VideoEncoder::isGif(path)) {
     args.insert(args.end(), {"-filter_complex", "split[a][b];[a]palettegen=stats_mode=full[p];[b][p]paletteuse"});

@@ -1,6 +1,6 @@
 #pragma once
 // Writes pictures into a video file through Debian's ffmpeg, which runs as
-// a child process reading raw BGRA frames on its standard input: an MP4
+// a child process reading raw RGB frames on its standard input: an MP4
 // (H.264) for a name ending in .mp4, an animated GIF (with a palette made
 // for the film) for one ending in .gif.
 
@@ -22,7 +22,7 @@ class VideoEncoder {
   // Starts ffmpeg writing `path` from frames of width x height at `fps`;
   // false with the reason.
   bool open(const std::string& path, int width, int height, int fps, std::string* error);
-  // One frame: width x height BGRA pixels, top row first. False once ffmpeg
+  // One frame: width x height RGB pixels, top row first. False once ffmpeg
   // takes no more.
   bool add(const std::string& pixels);
   // Ends the input and waits for ffmpeg; false, with the reason, when it failed.

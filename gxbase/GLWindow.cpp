@@ -45,17 +45,6 @@ void GLWindow::OnResize(int width, int height) { glViewport(0, 0, width, height)
 
 int GLWindow::SwapBuffers() { return extra != nullptr ? extra->SwapBuffers() : 0; }
 
-void GLWindow::KeepFrames(bool on) {
-  if (extra != nullptr) extra->keepFrames = on;
-}
-
-const unsigned char* GLWindow::KeptFrame(int* width, int* height) const {
-  if (extra == nullptr || extra->keptFrame.empty()) return nullptr;
-  *width = extra->keptWidth;
-  *height = extra->keptHeight;
-  return extra->keptFrame.data();
-}
-
 void GLWindow::Redraw() {
   if (extra != nullptr) extra->RequestPaint();
 }

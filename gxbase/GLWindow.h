@@ -46,13 +46,6 @@ class GLWindow {
 #endif
       ;
 
-  // While on, every SwapBuffers keeps a copy of the picture it presents,
-  // read back exactly as drawn (for a film of what the window shows).
-  void KeepFrames(bool on);
-  // The picture of the last SwapBuffers while keeping frames: BGRA, bottom
-  // row first, rows packed; null before there is one.
-  const unsigned char* KeptFrame(int* width, int* height) const;
-
   // True between a successful Create and Destroy: the window has a GL context.
   bool HasContext() const;
 

@@ -43,26 +43,9 @@ int WindowEx::SwapBuffers() {
   if (window == nullptr) return 0;
   // Presenting needs this window's context current on the calling thread.
   bool switched = !IsCurrent() && BeginGL();
-  if (keepFrames) KeepFrame();
   SDL_GL_SwapWindow(native(window));
   if (switched) EndGL();
   return 1;
-}
-
-void WindowEx::KeepFrame() {
-  int w = 0;
-  int h = 0;
-  SDL_GL_GetDrawableSize(native(window), &w, &h);
-  keptFrame.resize(static_cast<size_t>(w) * h * 4);
-  keptWidth = w;
-  keptHeight = h;
-  // Rows packed tightly; the setting is put back as it was.
-  GLint alignment = 4;
-  glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadBuffer(GL_BACK);
-  glReadPixels(0, 0, w, h, GL_BGRA, GL_UNSIGNED_BYTE, keptFrame.data());
-  glPixelStorei(GL_PACK_ALIGNMENT, alignment);
 }
 
 void WindowEx::SetSize(int newWidth, int newHeight) {

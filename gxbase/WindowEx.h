@@ -38,8 +38,7 @@ class WindowEx {
   // position; fontBase on success, 0 when nothing could be drawn.
   unsigned DrawText(const char* text);
 
-  // Presents the back buffer; 0 without a native window. While keepFrames
-  // is on, a copy of the picture is kept first (keptFrame).
+  // Presents the back buffer; 0 without a native window.
   int SwapBuffers();
   // The picture last presented, with this window's context current: red,
   // green, blue bytes of Width() x Height() pixels, top row first. False
@@ -92,12 +91,6 @@ class WindowEx {
   bool inCreationNotification = false;
   unsigned fontBase = 0;
   void* cursor = nullptr;  // null: the system's standard arrow
-  bool keepFrames = false;
-  // The last picture presented while keepFrames was on: BGRA, bottom row
-  // first, rows without padding, keptWidth x keptHeight pixels.
-  std::vector<unsigned char> keptFrame;
-  int keptWidth = 0;
-  int keptHeight = 0;
 
  private:
   bool OpenNativeWindow();
@@ -106,7 +99,6 @@ class WindowEx {
   void ReleaseNative();
   void Resized(int newWidth, int newHeight);
   void PresentBlank();
-  void KeepFrame();
   void MouseMoved(int mouseX, int mouseY);
   void MouseButton(int button, bool down);
   void Keyboard(const void* nativeKey, bool down);

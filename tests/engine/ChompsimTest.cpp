@@ -232,7 +232,7 @@ TEST_F(ChompsimTest, aRowsRecordWatchedAtAnyPaceIsTheRowsGameAndAnEditedOneIsRef
   ASSERT_EQ(linesOf(run({"ls", "kept"}) == 0 ? output : ""), std::vector<std::string>{"all-seed3.rec"});
   const std::vector<std::string> f = fieldsOf(rows[1]);
   const std::string line = f[5] + " " + f[1] + " " + f[3] + " " + f[2] + " " + f[4] + " " + f[7];
-  for (const std::vector<std::string> pace : {std::vector<std::string>{"--speed", "1"}, {"--speed", "10"},
+  for (const std::vector<std::string>& pace : {std::vector<std::string>{"--speed", "1"}, {"--speed", "10"},
                                              {"--from", "2000", "--speed", "10"}}) {
     std::vector<std::string> args = {GAME, "--watch", "kept/all-seed3.rec", "--hold", "0"};
     args.insert(args.end(), pace.begin(), pace.end());
