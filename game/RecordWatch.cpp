@@ -123,6 +123,7 @@ void RecordWatch::idle(GameEngine& engine) {
     const std::size_t before = follow.decisionsDone();
     while (follow.decisionsDone() == before && playMove(engine)) {
     }
+    std::fprintf(stderr, "chompgame: decision %zu at move %lld\n", follow.decisionsDone(), moves());
     engine.Redraw();
     return;
   }

@@ -295,4 +295,39 @@ TEST_F(X11Test, aKeyboardGameIsRecordedAndItsRecordPlaysTheSameGameAgain) {
   EXPECT_EQ(watched.output, results);
 }
 
+// Watching a record: blank pauses, N goes one decision point on at a time,
+// up doubles the pace, blank resumes; each says so on standard error.
+TEST_F(X11Test, theKeysOfAWatchedRecordPauseStepAndSpeedItUp) {
+  ASSERT_EQ(runProgram({std::string(CHOMP_BINARY_DIR) + "/chompsim", "--no-config", "--games", "1", "--seed", "2",
+                        "--set", "fps=20", "--record", "all", "--record-dir", "kept"}).status, 0);
+  startGame("", "1280x1024", {"--watch", "kept/all-seed2.rec"});
+  const auto said = [&](const std::string& text) {
+    return waitUntil([&] { return readFile("output.txt").find(text) != std::string::npos; });
+  };
+  key("space");
+  ASSERT_TRUE(said("chompgame: paused at move ")) << readFile("output.txt");
+  key("n");
+  ASSERT_TRUE(said("chompgame: decision ")) << readFile("output.txt");
+  key("n");
+  ASSERT_TRUE(waitUntil([&] {
+    const std::string out = readFile("output.txt");
+    return out.find("chompgame: decision ", out.find("chompgame: decision ") + 1) != std::string::npos;
+  })) << readFile("output.txt");
+  key("Up");
+  ASSERT_TRUE(said("chompgame: watching at 2x\n")) << readFile("output.txt");
+  key("space");
+  ASSERT_TRUE(said("chompgame: watching at move ")) << readFile("output.txt");
+  const std::string out = readFile("output.txt");
+  const std::size_t paused = std::stoul(out.substr(out.find("paused at move ") + 15));
+  const std::size_t first = out.find("chompgame: decision ");
+  ASSERT_NE(first, std::string::npos) << out;
+  const std::size_t second = out.find("chompgame: decision ", first + 1);
+  ASSERT_NE(second, std::string::npos) << out;
+  const int decision = std::stoi(out.substr(first + 20));
+  EXPECT_EQ(std::stoi(out.substr(second + 20)), decision + 1) << out;
+  const std::size_t steppedTo = std::stoul(out.substr(out.find(" at move ", second) + 9));
+  EXPECT_GT(steppedTo, paused);
+  EXPECT_NE(out.find("watching at move " + std::to_string(steppedTo) + "\n"), std::string::npos) << out;
+}
+
 }  // namespace
