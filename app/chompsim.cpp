@@ -14,6 +14,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <set>
 #include <string>
@@ -21,6 +22,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/ComparisonTable.h"
 #include "app/OrderedRows.h"
 #include "app/ProgressBar.h"
 #include "app/SummaryTable.h"
@@ -28,6 +30,8 @@
 #include "game/CommandLine.h"
 #include "game/HeadlessGame.h"
 #include "game/OutcomeCsv.h"
+#include "game/PairedComparison.h"
+#include "game/PlayerSweep.h"
 #include "game/SeedRange.h"
 #include "game/SettingsReader.h"
 
@@ -38,6 +42,7 @@ struct SimOptions {
   int games = 100;
   long long seed = 1;
   std::vector<std::string> ghosts;
+  std::vector<std::string> players;
   int jobs = 1;
   std::string shard = "1/1";
   long long maxMoves = 200000;
@@ -46,6 +51,9 @@ struct SimOptions {
   std::string record;
   std::string recordDir = "records";
   std::vector<std::string> summarize;
+  std::vector<std::string> compare;
+  std::string baseline;
+  bool settingsMayDiffer = false;
 };
 
 // A range check whose limits the help text leaves out (the option's text says them).
@@ -64,6 +72,10 @@ void addOptions(CLI::App& app, SimOptions& sim) {
                  "a ghost set to play (repeatable): all, none, or a list such as red,turquoise; "
                  "default: the configuration's ghosts")
       ->type_name("SET")->allow_extra_args(false);
+  app.add_option("--player", sim.players,
+                 "variants of the built-in player to play (repeatable): NAME=V[,V...][,NAME=V...], every "
+                 "combination of the values, or default; default: the default player")
+      ->type_name("LIST")->allow_extra_args(false);
   app.add_option("--jobs", sim.jobs, "worker processes (default: the number of cores)")
       ->type_name("J")->check(atLeast(1, 4096));
   app.add_option("--shard", sim.shard, "play only the games i with i mod N = K - 1")
@@ -80,6 +92,15 @@ void addOptions(CLI::App& app, SimOptions& sim) {
       ->type_name("DIR")->capture_default_str();
   app.add_option("--summarize", sim.summarize, "only print the summary of tables written before")
       ->type_name("FILE.csv")->expected(1, -1);
+  app.add_option("--compare", sim.compare,
+                 "only compare, paired on ghost set and seed: the second table's games against the first's, or "
+                 "with one table each variant of the player in it against the baseline")
+      ->type_name("A.csv [B.csv]")->expected(1, 2);
+  app.add_option("--baseline", sim.baseline, "with --compare and one table: the variant the others are compared "
+                                             "against (default: the table's first)")
+      ->type_name("VARIANT");
+  app.add_flag("--settings-differ", sim.settingsMayDiffer,
+               "with --compare: pair games played under different settings (the settings are what is compared)");
   app.footer("KEY is any key of the configuration file (README.md lists them); a later --set wins.\n"
              "The configuration's \"seed\", \"runs\", \"control\" and \"data\" do not apply here.");
 }
@@ -112,13 +133,29 @@ bool readGhostSets(const HeadlessSettings& settings, const SimOptions& sim, std:
   return true;
 }
 
+// The variants of the player to play: those named, or the default player.
+bool readVariants(const SimOptions& sim, std::vector<PlayerParameters>& variants, std::string& problem) {
+  variants.clear();
+  for (const std::string& text : sim.players) {
+    if (!PlayerSweep::expand(text, variants, &problem)) {
+      problem = "--player " + text + ": " + problem;
+      return false;
+    }
+  }
+  if (variants.empty()) variants.emplace_back();
+  return true;
+}
+
 bool makePlan(const CommandLine& options, const SimOptions& sim, BatchPlan& plan, std::string& problem) {
   int k = 1;
   int n = 1;
   // The file is read here, once: every worker and ghost set starts from what it said now.
   plan.settings = {options.configSource(), sim.maxMoves};
   plan.settings.readFileNow();
-  if (!readShard(sim.shard, k, n, problem) || !readGhostSets(plan.settings, sim, plan.sets, problem)) return false;
+  if (!readShard(sim.shard, k, n, problem) || !readGhostSets(plan.settings, sim, plan.sets, problem) ||
+      !readVariants(sim, plan.variants, problem)) {
+    return false;
+  }
   // Every seed must be one the game's "seed" key can take, so any row can be replayed.
   if (sim.seed + sim.games - 1 > kLastSeed) {
     problem = "--seed " + std::to_string(sim.seed) + " with " + std::to_string(sim.games) +
@@ -126,7 +163,8 @@ bool makePlan(const CommandLine& options, const SimOptions& sim, BatchPlan& plan
     return false;
   }
   // The parent keeps one outcome per game for the summary.
-  const double bytes = static_cast<double>(plan.sets.size()) * sim.games * (sizeof(GameOutcome) + sizeof(unsigned));
+  const double bytes = static_cast<double>(plan.sets.size()) * plan.variants.size() * sim.games *
+                       (sizeof(GameOutcome) + sizeof(unsigned));
   if (bytes > static_cast<double>(sysconf(_SC_PHYS_PAGES)) * sysconf(_SC_PAGE_SIZE)) {
     problem = "--games " + std::to_string(sim.games) + ": the summary of that many games does not fit in memory";
     return false;
@@ -232,8 +270,8 @@ int play(const BatchPlan& plan, OrderedRows& rows, const std::string& csv) {
 // Reads tables written by --csv (whole files, shards, or files joined with
 // their headers); false with the reason for anything else: a file that is
 // not a regular one, a row cut short of its line break, a game listed twice.
-bool readTables(const std::vector<std::string>& files, SummaryTable& table, std::string& problem) {
-  std::set<std::tuple<std::string, std::string, unsigned>> seen;
+bool readTables(const std::vector<std::string>& files, std::vector<OutcomeRow>& rows, std::string& problem) {
+  std::set<std::tuple<std::string, std::string, std::string, unsigned>> seen;
   for (const std::string& file : files) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) {
@@ -258,21 +296,83 @@ bool readTables(const std::vector<std::string>& files, SummaryTable& table, std:
         problem = where + "not a row of a chompsim table";
         return false;
       }
-      if (!seen.emplace(row.ghosts.name(), row.settings, row.outcome.seed).second) {
+      if (!seen.emplace(row.player.name(), row.ghosts.name(), row.settings, row.outcome.seed).second) {
         problem = where + "seed " + std::to_string(row.outcome.seed) + " of set " + row.ghosts.name() +
-                  " again (a table and its own shards?)";
+                  " and player " + row.player.name() + " again (a table and its own shards?)";
         return false;
       }
-      table.add(row);
+      rows.push_back(row);
     }
   }
   return true;
 }
 
-// The first option given beside --summarize, or null.
-const char* argumentsBesideSummarize(const CLI::App& app) {
-  for (const char* name : {"--config", "--set", "--games", "--seed", "--ghosts", "--jobs", "--shard",
+// The variants of the player in a table's rows, in the order they first come.
+std::vector<PlayerParameters> variantsOf(const std::vector<OutcomeRow>& rows) {
+  std::vector<PlayerParameters> variants;
+  for (const OutcomeRow& row : rows) {
+    if (std::find(variants.begin(), variants.end(), row.player) == variants.end()) variants.push_back(row.player);
+  }
+  return variants;
+}
+
+std::vector<OutcomeRow> rowsOf(const std::vector<OutcomeRow>& rows, const PlayerParameters& variant) {
+  std::vector<OutcomeRow> of;
+  std::copy_if(rows.begin(), rows.end(), std::back_inserter(of), [&](const OutcomeRow& r) { return r.player == variant; });
+  return of;
+}
+
+// The comparisons --compare asks for: with two tables, the second's games
+// against the first's; with one, each variant against the baseline.
+bool compareTables(const SimOptions& sim, ComparisonTable& table, std::string& problem) {
+  std::vector<std::vector<OutcomeRow>> sides(sim.compare.size());
+  for (std::size_t i = 0; i < sides.size(); ++i) {
+    if (!readTables({sim.compare[i]}, sides[i], problem)) return false;
+  }
+  std::vector<std::pair<std::string, std::vector<OutcomeRow>>> named;
+  if (sides.size() == 2) {
+    for (std::size_t i = 0; i < 2; ++i) {
+      const std::vector<PlayerParameters> variants = variantsOf(sides[i]);
+      if (variants.size() > 1) {
+        problem = sim.compare[i] + ": holds several variants of the player; compare them within it, alone";
+        return false;
+      }
+      named.emplace_back(sim.compare[i], sides[i]);
+    }
+  } else {
+    const std::vector<PlayerParameters> variants = variantsOf(sides[0]);
+    PlayerParameters base = variants.empty() ? PlayerParameters{} : variants[0];
+    if (!sim.baseline.empty() && !PlayerParameters::parse(sim.baseline, base, &problem)) {
+      problem = "--baseline " + sim.baseline + ": " + problem;
+      return false;
+    }
+    if (std::find(variants.begin(), variants.end(), base) == variants.end() || variants.size() < 2) {
+      problem = sim.compare[0] + ": holds no two variants of the player to compare (give a second table)";
+      return false;
+    }
+    named.emplace_back(base.name(), rowsOf(sides[0], base));
+    for (const PlayerParameters& v : variants) {
+      if (v != base) named.emplace_back(v.name(), rowsOf(sides[0], v));
+    }
+  }
+  for (std::size_t i = 1; i < named.size(); ++i) {
+    std::vector<PairedFigures> figures;
+    if (!PairedComparison::compare(named[0].second, named[i].second, sim.settingsMayDiffer, figures, &problem)) {
+      problem = named[i].first + " against " + named[0].first + ": " + problem;
+      return false;
+    }
+    table.add(named[0].first, named[i].first, figures);
+  }
+  return true;
+}
+
+// The first of the options that play games given, or null; and of `more`.
+const char* playingOptionGiven(const CLI::App& app, std::vector<const char*> more = {}) {
+  for (const char* name : {"--config", "--set", "--games", "--seed", "--ghosts", "--player", "--jobs", "--shard",
                            "--max-moves", "--csv", "--results", "--record", "--record-dir"}) {
+    more.push_back(name);
+  }
+  for (const char* name : more) {
     if (app.count(name) > 0) return name;
   }
   return nullptr;
@@ -292,12 +392,14 @@ int main(int argc, char** argv) {
   if (parsed != CommandLine::kRun) return parsed;
   std::string problem;
   if (!sim.summarize.empty()) {
-    if (argumentsBesideSummarize(options.options()) != nullptr) {
-      return options.usageError(std::string("--summarize plays no games: ") +
-                                argumentsBesideSummarize(options.options()) + " does not go with it");
+    const char* beside = playingOptionGiven(options.options(), {"--compare", "--baseline", "--settings-differ"});
+    if (beside != nullptr) {
+      return options.usageError(std::string("--summarize plays no games: ") + beside + " does not go with it");
     }
+    std::vector<OutcomeRow> rows;
+    if (!readTables(sim.summarize, rows, problem)) return options.usageError(problem);
     SummaryTable table;
-    if (!readTables(sim.summarize, table, problem)) return options.usageError(problem);
+    for (const OutcomeRow& row : rows) table.add(row);
     table.print(stdout);
     if (table.settingsCount() > 1) {
       std::fprintf(stderr, "chompsim: the tables hold games played under %zu different settings; "
@@ -305,12 +407,25 @@ int main(int argc, char** argv) {
     }
     return summaryWritten();
   }
+  if (!sim.compare.empty()) {
+    const char* beside = playingOptionGiven(options.options());
+    if (beside != nullptr) {
+      return options.usageError(std::string("--compare plays no games: ") + beside + " does not go with it");
+    }
+    ComparisonTable table;
+    if (!compareTables(sim, table, problem)) return options.usageError(problem);
+    table.print(stdout);
+    return summaryWritten();
+  }
+  for (const char* name : {"--baseline", "--settings-differ"}) {
+    if (options.options().count(name) > 0) return options.usageError(std::string(name) + " goes only with --compare");
+  }
   if (!checkOutputs(options.options(), sim, options.configSource().file, problem)) {
     return options.usageError(problem);
   }
   BatchPlan plan;
   if (!makePlan(options, sim, plan, problem)) return options.usageError(problem);
-  OrderedRows rows(plan.sets.size() * plan.seeds.size());
+  OrderedRows rows(plan.variants.size() * plan.sets.size() * plan.seeds.size());
   // The results file is only ever appended to; creating it now tells at once whether it can be.
   if (!createResultsFile(sim.results, problem)) return options.usageError(problem);
   if (!sim.csv.empty() && !rows.open(sim.csv, problem)) return options.usageError(problem);

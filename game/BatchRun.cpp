@@ -119,17 +119,21 @@ void BatchRun::workerMain(int fd, int* counter) {
   prctl(PR_SET_PDEATHSIG, SIGTERM);
   if (getppid() == 1) _exit(1);
   HeadlessGame game;
-  std::size_t configured = plan.sets.size();
+  // The variant and set played last, as one number: variant * sets + set.
+  std::size_t configured = games();
   const std::size_t total = games();
   for (;;) {
     const std::size_t index = static_cast<std::size_t>(__atomic_fetch_add(counter, 1, __ATOMIC_RELAXED));
     if (index >= total) break;
-    const std::size_t set = index / plan.seeds.size();
-    if (set != configured) {
+    const std::size_t group = index / plan.seeds.size();
+    const std::size_t set = group % plan.sets.size();
+    const PlayerParameters& variant = plan.variants[group / plan.sets.size()];
+    if (group != configured) {
       HeadlessSettings settings = plan.settings;
       for (const auto& pair : plan.sets[set].overrides()) settings.config.settings.push_back(pair);
+      settings.player = variant;
       if (!game.configure(settings)) _exit(1);
-      configured = set;
+      configured = group;
     }
     const unsigned seed = plan.seeds[index % plan.seeds.size()];
     // Only a game that may be kept has its decisions noted.
@@ -138,7 +142,7 @@ void BatchRun::workerMain(int fd, int* counter) {
     game.observeDecisions(noting ? &recorder : nullptr);
     if (noting) recorder.begin("builtin", seed, plan.settings.maxMoves);
     const GameOutcome outcome = game.play(seed);
-    const OutcomeRow row{plan.sets[set], outcome, SettingsReader::rulesDigest(gameSettings)};
+    const OutcomeRow row{plan.sets[set], outcome, SettingsReader::rulesDigest(gameSettings), variant};
     // An unended game has no results line: its fields cannot say "unended".
     std::string lost;
     if (!plan.resultsFile.empty() && !row.outcome.unended && !game.appendResults(plan.resultsFile.c_str())) {

@@ -1,6 +1,6 @@
 #pragma once
 // A batch of seeded games played by worker processes: every seed of the
-// plan against every ghost set of the plan. The game state is per process,
+// plan against every ghost set of the plan, by every variant of the player. The game state is per process,
 // so each worker is a process of its own with its own headless driver; the
 // workers take the next game from a shared counter, so a long game holds up
 // nobody, and send each finished game back as a row of OutcomeCsv.
@@ -26,6 +26,7 @@ struct BatchPlan {
   HeadlessSettings settings;     // the file, the overrides and the move cap of every game
   std::vector<GhostSet> sets;    // applied after the settings' overrides
   std::vector<unsigned> seeds;   // played against every set
+  std::vector<PlayerParameters> variants{PlayerParameters{}};  // each plays every set; replaces settings.player
   int jobs = 1;                  // worker processes (at most one per game)
   std::string resultsFile;       // each ended game's results line is appended here; "": none
   RecordChoice records;          // the games whose record is kept ...
@@ -36,12 +37,13 @@ class BatchRun {
  public:
   enum Status { COMPLETE, INTERRUPTED, FAILED };
   // Called in the calling process once per finished game, in the order the
-  // games finish. Game `index` is set index / seeds, seed index % seeds.
+  // games finish. Game `index` is variant index / (sets * seeds), set
+  // (index / seeds) % sets, seed index % seeds.
   using RowSink = std::function<void(std::size_t index, const std::string& row)>;
 
   explicit BatchRun(BatchPlan plan);
 
-  std::size_t games() const { return plan.sets.size() * plan.seeds.size(); }
+  std::size_t games() const { return plan.variants.size() * plan.sets.size() * plan.seeds.size(); }
   // Plays every game. FAILED when a worker could not be started or ended
   // before its games were done; failure() then says why.
   Status run(const RowSink& sink);

@@ -17,6 +17,9 @@ struct GameOutcome {
   int ghosts = 0;
   int caughtBy = NO_GHOST; // the first ghost in play order that met the chomper
   int foodLeft = 0;
+  // The chomper's cell (column, row from the bottom) when it was caught; -1, -1 otherwise.
+  int caughtCol = -1;
+  int caughtRow = -1;
 
   bool operator==(const GameOutcome& o) const;
   bool operator!=(const GameOutcome& o) const { return !(*this == o); }

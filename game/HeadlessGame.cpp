@@ -38,6 +38,7 @@ bool HeadlessGame::configure(const HeadlessSettings& wanted, std::string* unknow
   // player's move clock belongs to the rules: until the next game starts it
   // stands still.
   chomperPlayer->setClock([] { return std::uint32_t{0}; });
+  chomperPlayer->setParameters(headless.player);
   rules.reset();
   setChomper(chomperPlayer.get());
   rules = std::make_unique<GameRules>();
@@ -159,6 +160,9 @@ void HeadlessGame::noteMove(int foodBefore, int codeEaten) {
   if (current.lost) {
     const int place = rules->catcherPlace();
     current.caughtBy = place < 0 ? NO_GHOST : GHOST_RED + place;
+    const CellPos cell = chomperPlayer->cellPosition();
+    current.caughtCol = cell.getCol();
+    current.caughtRow = cell.getRow();
   }
   if (!current.won && !current.lost && current.moves >= headless.maxMoves) current.unended = true;
 }

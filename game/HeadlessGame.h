@@ -25,6 +25,7 @@
 #include "game/GameOutcome.h"
 #include "game/GameRules.h"
 #include "maze/GameSettings.h"
+#include "player/PlayerParameters.h"
 
 class DecisionObserver;
 class MyChomper;
@@ -40,6 +41,8 @@ struct HeadlessSettings {
   // the file, which is not read again, so every game played with these
   // settings starts alike whatever becomes of the file.
   std::optional<GameSettings> fileSettings{};
+  // The built-in player's tunables.
+  PlayerParameters player{};
 
   // Reads the file into fileSettings unless they hold it already.
   void readFileNow();

@@ -4,10 +4,13 @@
 #include <sstream>
 #include <vector>
 
+#include "maze/GameState.h"
+
 namespace {
 
 const char* const GHOST_NAMES[] = {"", "red", "green", "orange", "turquoise"};
 constexpr int FIELDS = 15;  // numbered fields; then the settings digest
+constexpr int ALL_FIELDS = FIELDS + 4;  // ... the player's variant and the cell of the catch
 constexpr int DIGEST_LENGTH = 16;
 constexpr int CAUGHT_BY = 13;  // the one field that is not a number
 constexpr long long INT_TOP = 2147483647LL;
@@ -57,11 +60,46 @@ bool readDigest(const std::string& text) {
   "seed,red,green,orange,turquoise,won,unended,score,moves,dots,pills,fruits,ghosts_eaten," \
   "caught_by,food_left"
 
+#define SETTINGS_COLUMN FIRST_COLUMNS ",settings"
+
+// The variant's text with ";" for ",", and back.
+std::string swapped(std::string text, char from, char to) {
+  for (char& c : text) {
+    if (c == from) c = to;
+  }
+  return text;
+}
+
+// A caught_col or caught_row field: a cell index, or empty with no catch.
+bool readCellField(const std::string& text, int limit, int& value) {
+  long long n = 0;
+  if (text.empty()) {
+    value = -1;
+    return true;
+  }
+  if (!readNumber(text, limit - 1, n)) return false;
+  value = static_cast<int>(n);
+  return true;
+}
+
+// The last three columns; false unless they are as format writes them.
+bool readPlayerColumns(const std::vector<std::string>& f, OutcomeRow& row) {
+  GameOutcome& o = row.outcome;
+  if (!PlayerParameters::parse(f[FIELDS + 1], row.player, nullptr) || f[FIELDS + 1].find(',') != std::string::npos ||
+      !readCellField(f[FIELDS + 2], MAZE_COLS, o.caughtCol) || !readCellField(f[FIELDS + 3], MAZE_ROWS, o.caughtRow)) {
+    return false;
+  }
+  // A cell is there exactly when a ghost caught the chomper.
+  return (o.caughtCol < 0) == (o.caughtRow < 0) && (o.caughtCol < 0) == (o.caughtBy == NO_GHOST);
+}
+
 }  // namespace
 
-const char* OutcomeCsv::header() { return FIRST_COLUMNS ",settings"; }
+const char* OutcomeCsv::header() { return SETTINGS_COLUMN ",player,caught_col,caught_row"; }
 
-bool OutcomeCsv::isHeader(const std::string& line) { return line == header() || line == FIRST_COLUMNS; }
+bool OutcomeCsv::isHeader(const std::string& line) {
+  return line == header() || line == SETTINGS_COLUMN || line == FIRST_COLUMNS;
+}
 
 std::string OutcomeCsv::format(const OutcomeRow& row) {
   const GameOutcome& o = row.outcome;
@@ -70,15 +108,17 @@ std::string OutcomeCsv::format(const OutcomeRow& row) {
   out << o.seed << ',' << g.red << ',' << g.green << ',' << g.orange << ',' << g.turquoise << ','
       << o.won << ',' << o.unended << ',' << o.score << ',' << o.moves << ',' << o.dots << ',' << o.pills
       << ',' << o.fruits << ',' << o.ghosts << ',' << GHOST_NAMES[o.caughtBy] << ',' << o.foodLeft
-      << ',' << row.settings;
+      << ',' << row.settings << ',' << swapped(row.player.name(), ',', ';') << ',';
+  if (o.caughtCol >= 0) out << o.caughtCol << ',' << o.caughtRow;
+  else out << ',';
   return out.str();
 }
 
 bool OutcomeCsv::parse(const std::string& text, OutcomeRow& row) {
   const std::vector<std::string> f = splitFields(text);
-  if (f.size() != FIELDS && f.size() != FIELDS + 1) return false;
-  if (f.size() == FIELDS + 1 && !readDigest(f[FIELDS])) return false;
-  row.settings = f.size() == FIELDS + 1 ? f[FIELDS] : std::string();
+  if (f.size() != FIELDS && f.size() != FIELDS + 1 && f.size() != ALL_FIELDS) return false;
+  if (f.size() > FIELDS && !readDigest(f[FIELDS])) return false;
+  row.settings = f.size() > FIELDS ? f[FIELDS] : std::string();
   long long n[FIELDS] = {};
   for (int i = 0; i < FIELDS; ++i) {
     if (i != CAUGHT_BY && !readNumber(f[i], FIELD_TOP[i], n[i])) return false;
@@ -98,5 +138,8 @@ bool OutcomeCsv::parse(const std::string& text, OutcomeRow& row) {
   o.foodLeft = static_cast<int>(n[14]);
   // Neither won nor unended: the chomper was caught.
   o.lost = !o.won && !o.unended;
-  return true;
+  row.player = PlayerParameters{};
+  o.caughtCol = -1;
+  o.caughtRow = -1;
+  return f.size() != ALL_FIELDS || readPlayerColumns(f, row);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "player/MazeNode.h"
+#include "player/PlayerParameters.h"
 
 class GhostForecast {
  public:
@@ -29,6 +30,8 @@ class GhostForecast {
     blueSeen = false;
     blueStartMs = 0;
   }
+  // The weights' parameters (the danger and chase weights, the blue period's length).
+  void setParameters(const PlayerParameters& p) { weights = p; }
   bool isBlueSeen() const { return blueSeen; }
   std::uint32_t blueStart() const { return blueStartMs; }
 
@@ -37,11 +40,11 @@ class GhostForecast {
   void weighPath(const std::vector<MazeNode*>& kept, bool blue, const MsClock& clock) const;
 
  private:
-  // How eagerly blue ghosts are chased: 120 at the start of the period,
-  // falling by 100 over its expected duration.
+  // How eagerly blue ghosts are chased: chaseStart at the start of the
+  // period, falling by 100 over its expected duration.
   float chaseLevel(std::uint32_t nowMs) const;
 
   bool blueSeen = false;
   std::uint32_t blueStartMs = 0;
-  int blueDurationMs = 4000;
+  PlayerParameters weights;
 };

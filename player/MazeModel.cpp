@@ -16,23 +16,23 @@ MazeModel::~MazeModel() {
   nodeStore.clear();
 }
 
-void MazeModel::rewardFor(MazeNode& node, int code) {
+void MazeModel::rewardFor(MazeNode& node, int code) const {
   switch (code) {
     case CELL_DOT:
-      node.reward = 10;
+      node.reward = rewards.dotReward;
       break;
     case CELL_POWERPILL:
-      node.reward = 25;
+      node.reward = rewards.pillReward;
       break;
     case CELL_FRUIT:
-      node.reward = 20;
+      node.reward = rewards.fruitReward;
       break;
     case CELL_DOOR:
     case CELL_RED_GHOST:
     case CELL_ORANGE_GHOST:
     case CELL_GREEN_GHOST:
     case CELL_TURQUOISE_GHOST:
-      node.reward = -50;
+      node.reward = rewards.hazardReward;
       break;
     default:
       node.reward = 0;
@@ -105,7 +105,7 @@ void MazeModel::noteFruit() {
   const CellPos cell = fruitCell();
   MazeNode* node = nodeAtCell(cell.getCol(), cell.getRow());
   if (node == nullptr) return;
-  node->reward = 20;
+  node->reward = rewards.fruitReward;
   node->code = CELL_FRUIT;
   node->eaten = false;
 }

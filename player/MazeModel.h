@@ -9,6 +9,7 @@
 #include "actors/CellPos.h"
 #include "maze/GameState.h"
 #include "player/MazeNode.h"
+#include "player/PlayerParameters.h"
 
 class MazeModel {
  public:
@@ -32,8 +33,10 @@ class MazeModel {
   int columnCount() const { return columns; }
   int rowCount() const { return rows; }
 
+  // The rewards of food and hazards; taken by the next build or reset.
+  void setRewards(const PlayerParameters& p) { rewards = p; }
   // The reward a cell of this code is worth to the chomper.
-  static void rewardFor(MazeNode& node, int code);
+  void rewardFor(MazeNode& node, int code) const;
   // Codes and rewards back to the live maze, nothing eaten.
   void resetToMaze();
   // No bonus and no cost on any cell.
@@ -53,4 +56,5 @@ class MazeModel {
   int columns;
   int rows;
   bool built = false;
+  PlayerParameters rewards;
 };

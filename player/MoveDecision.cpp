@@ -16,7 +16,7 @@ void MyChomper::decide() {
   watchBluePeriod(blue);
   const CellPos chomperCell = cellPosition();
   predictGhosts(chomperCell, blue);
-  havePlan = planRoute(chomperCell, localRadius);
+  havePlan = planRoute(chomperCell, parameters.localRadius);
   reportToWindow(chomperCell, blue);
   // A fruit that has just appeared counts from the next plan on.
   if (isFruitShown()) {
@@ -61,10 +61,10 @@ void MyChomper::predictGhosts(const CellPos& chomperCell, bool blue) {
     const int col = chomperCell.getCol();
     const int row = chomperCell.getRow();
     if (standIn == nullptr) {
-      findOwnGhostPath(col, row, ghost.searcher, ghostPathLength, costsClear);
+      findOwnGhostPath(col, row, ghost.searcher, parameters.ghostPathLength, costsClear);
     } else {
       double unused = 0.0;
-      findPath(col, row, ghost.searcher, ghostPathLength, unused);
+      findPath(col, row, ghost.searcher, parameters.ghostPathLength, unused);
     }
     applyGhostWeights(ghost.searcher, blue);
     costsClear = costsClear && slots[ghost.searcher].result.empty();

@@ -16,12 +16,19 @@ std::uint32_t steadyClockMs() {
 }  // namespace
 
 MyChomper::MyChomper()
-    : ghostPathLength(5),
-      localRadius(4),
-      havePlan(false),
+    : havePlan(false),
       newGameSeen(false),
       clock(steadyClockMs) {
   window = std::make_unique<Window>(this);
+}
+
+void MyChomper::setParameters(const PlayerParameters& p) {
+  const bool newCut = p.ghostPathLength != parameters.ghostPathLength;
+  parameters = p;
+  model.setRewards(p);
+  forecast.setParameters(p);
+  // The kept predictions were cut to the old path length.
+  if (newCut) forgetKeptPredictions();
 }
 
 MyChomper::~MyChomper() {

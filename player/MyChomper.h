@@ -21,6 +21,7 @@
 #include "player/MazeModel.h"
 #include "player/MazeNode.h"
 #include "player/PathFinder.h"
+#include "player/PlayerParameters.h"
 #include "player/SearchStandIn.h"
 
 class Window;
@@ -62,7 +63,12 @@ class MyChomper : public Chomper {
   void keepUp();
   // Forgets the plan (the chomper left the route it described).
   void dropPlan();
-  static void rewardFor(MazeNode& node, int code) { MazeModel::rewardFor(node, code); }
+  void rewardFor(MazeNode& node, int code) const { model.rewardFor(node, code); }
+
+  // The player's tunables (the defaults unless set). Rewards take effect at
+  // the next new-game reset, the rest at the next decision.
+  void setParameters(const PlayerParameters& p);
+  const PlayerParameters& getParameters() const { return parameters; }
 
   // Search (PathSearch.cpp). A* from the searcher's cell to the target cell
   // in the searcher's slot. Adds the route's score to `score`; a non-zero
@@ -82,7 +88,9 @@ class MyChomper : public Chomper {
   static int keptLength(int pathLength, int cut);
   // Forgets the ghost predictions kept from earlier decisions: the next
   // ones are searched again, with the same outcome.
-  void forgetKeptPredictions() { clearPaths.reset(static_cast<int>(model.nodes().size()), ghostPathLength); }
+  void forgetKeptPredictions() {
+    clearPaths.reset(static_cast<int>(model.nodes().size()), parameters.ghostPathLength);
+  }
   // Writes bonus and cost on a ghost's kept path (ghost 1..4), as GhostForecast weighs it.
   void applyGhostWeights(int ghost, bool blue);
 
@@ -108,8 +116,8 @@ class MyChomper : public Chomper {
   bool isNewGameSeen() const { return newGameSeen; }
   bool isBlueSeen() const { return forecast.isBlueSeen(); }
   std::uint32_t getBlueStartMs() const { return forecast.blueStart(); }
-  int getGhostPathLength() const { return ghostPathLength; }
-  int getLocalRadius() const { return localRadius; }
+  int getGhostPathLength() const { return parameters.ghostPathLength; }
+  int getLocalRadius() const { return parameters.localRadius; }
 
   void setClock(MsClock c) { clock = std::move(c); }
   // Lets tests and benchmarks restore a game position's score.
@@ -161,8 +169,7 @@ class MyChomper : public Chomper {
   GhostForecast forecast;
   std::vector<MazeNode*> plan;             // next step first
   SearchSlot slots[SEARCH_SLOTS];          // chomper, red, green, orange, turquoise
-  int ghostPathLength;
-  int localRadius;
+  PlayerParameters parameters;
   bool havePlan;
   bool newGameSeen;
   bool foodPhaseUsed = false;
