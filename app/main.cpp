@@ -16,6 +16,7 @@
 #include "game/RecordReplay.h"
 #include "game/RecordWatch.h"
 #include "game/VideoEncoder.h"
+#include "player/PlayerParameters.h"
 
 static MyGame game;
 
@@ -24,6 +25,7 @@ namespace {
 struct GameOptions {
   std::string recordDir;
   std::string watchFile;
+  std::string variant;
   WatchOptions watch;
   FilmOptions film;
 };
@@ -32,6 +34,10 @@ void addOptions(CLI::App& app, GameOptions& options) {
   app.add_option("--record", options.recordDir,
                  "write the record of every game played into DIR (made when missing); games are seeded")
       ->type_name("DIR");
+  app.add_option("--player", options.variant,
+                 "the built-in player's parameters, NAME=VALUE[,NAME=VALUE...] (README.md lists them), "
+                 "as chompsim's table names a variant; default: the default player")
+      ->type_name("VARIANT");
   app.add_option("--watch", options.watchFile, "show the game of a record instead of playing one")
       ->type_name("FILE.rec");
   app.add_option("--speed", options.watch.speed, "watch at X times the record's own pace (keys: up faster, down slower)")
@@ -83,8 +89,9 @@ std::string watchProblem(const CLI::App& app, const GameOptions& options) {
     }
     return "";
   }
-  if (app.count("--set") > 0 || app.count("--record") > 0) {
-    return "--watch shows the record's game with the record's settings: no --set, no --record";
+  if (app.count("--set") > 0 || app.count("--record") > 0 || app.count("--player") > 0) {
+    return "--watch shows the record's game with the record's settings and player: no --set, no --record, "
+           "no --player";
   }
   if (app.count("--last") > 0 && (app.count("--video") == 0 || app.count("--from") > 0)) {
     return "--last goes with --video, and not with --from";
@@ -104,8 +111,13 @@ int main(int argc, char** argv) {
   const int status = commandLine.parse(argc, argv);
   if (status != CommandLine::kRun) return status;
   const CLI::App& app = commandLine.options();
-  const std::string problem = watchProblem(app, options);
+  std::string problem = watchProblem(app, options);
   if (!problem.empty()) return commandLine.usageError(problem);
+  PlayerParameters parameters;
+  if (!PlayerParameters::parse(options.variant, parameters, &problem)) {
+    return commandLine.usageError("--player " + options.variant + ": " + problem);
+  }
+  game.myChomper->setParameters(parameters);
   if (!options.film.path.empty()) {
     if (!VideoEncoder::ffmpegInstalled()) {
       std::fputs("chompgame: making a video needs ffmpeg, which is not installed here: install Debian's "

@@ -129,6 +129,13 @@ std::string ChompEnv::settingsDigest() const { return SettingsReader::rulesDiges
 
 ChompEnv::~ChompEnv() { release(); }
 
+void ChompEnv::usePlayer(const PlayerParameters& player) {
+  requireOpen();
+  own.player = player;
+  game->configure(own);
+  started = false;
+}
+
 void ChompEnv::close() {
   if (evaluating) throw std::runtime_error(BUSY);
   release();

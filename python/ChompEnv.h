@@ -63,6 +63,11 @@ class ChompEnv {
   // The record of the current game (kept as stopped where it stands) or of
   // the last one, as its file's text; written to `path` too unless it is None.
   std::string record(const py::object& path);
+  // The built-in player's parameters for every later game (builtin_action
+  // and evaluate's built-in games); the current game ends.
+  void usePlayer(const PlayerParameters& player);
+  // The variant's name of those parameters ("default" for the default player).
+  std::string playerName() const { return own.player.name(); }
   // Releases the game; the process may then open another environment.
   // Like every method, RuntimeError while evaluate plays on this environment.
   void close();

@@ -13,6 +13,7 @@
 #include "python/ChompEnv.h"
 #include "game/SettingsReader.h"
 #include "python/Evaluation.h"
+#include "python/PlayerArguments.h"
 #include "python/PyIntegers.h"
 #include "python/TableRow.h"
 
@@ -39,21 +40,24 @@ std::string settingsTextOf(const py::object& config, const py::dict& settings) {
 
 py::dict evaluateFromPython(const py::object& policy, const py::object& games, const py::object& seed,
                             const py::object& ghosts, const py::object& config, const py::dict& settings,
-                            const py::object& maxMoves, const py::object& env, const py::object& keep) {
+                            const py::object& maxMoves, const py::object& env, const py::object& keep,
+                            const py::object& player) {
   if (!env.is_none()) {
-    if (!config.is(defaultConfig()) || !settings.empty() || !maxMoves.is_none()) {
-      throw py::value_error("give config, settings and max_moves to the Env, not to evaluate");
+    if (!config.is(defaultConfig()) || !settings.empty() || !maxMoves.is_none() || !player.is_none()) {
+      throw py::value_error("give config, settings, max_moves and player to the Env, not to evaluate");
     }
     return evaluate(envOf(env), policy, games, seed, ghosts, keep);
   }
+  const PlayerParameters parameters = playerFrom(player);
   ChompEnv own(config, settings, maxMoves.is_none() ? DEFAULT_MAX_MOVES : maxMovesFrom(maxMoves));
+  own.usePlayer(parameters);
   return evaluate(own, policy, games, seed, ghosts, keep);
 }
 
 const char* const ENV_DOC = R"(A game of Chomp played from one decision point of the chomper to the next.
 
 Env(config="data/config.txt", settings={}, max_moves=200000, render_mode=None,
-    render_analysis=False)
+    render_analysis=False, player=None)
   config:    the configuration file; by default data/config.txt of the working
              directory (when there is none, every built-in default), None for
              no file (every built-in default), or the path of a file that must exist
@@ -65,6 +69,9 @@ Env(config="data/config.txt", settings={}, max_moves=200000, render_mode=None,
              data/ of the working directory)
   render_analysis: render() also gives the analysis window's picture (what the
              built-in player sees of the position) to the right of the game's
+  player:    the built-in player's parameters: None for the default player,
+             a dict such as {"localRadius": 6}, or a variant's text
+             "localRadius=6,dangerCost=200" (chomp.player_parameters() lists them)
 
 A decision point is a cell centre with an open exit, where the built-in player
 decides. Actions: 0 left, 1 up, 2 right, 3 down; into a wall the chomper keeps
@@ -84,24 +91,31 @@ PYBIND11_MODULE(_chomp, m) {
   // object whose __init__ never ran instead of reading unmade memory.
   py::class_<ChompEnv>(m, "Env", ENV_DOC)
       .def(py::init([](const py::object& config, const py::dict& settings, const py::object& maxMoves,
-                       const py::object& renderMode, bool renderAnalysis) {
+                       const py::object& renderMode, bool renderAnalysis, const py::object& player) {
+             const PlayerParameters parameters = playerFrom(player);
              auto env = std::make_unique<ChompEnv>(config, settings, maxMovesFrom(maxMoves));
              env->setRenderMode(renderMode, renderAnalysis);
+             env->usePlayer(parameters);
              return env;
            }),
            "config"_a = defaultConfig(), "settings"_a = py::dict(), "max_moves"_a = DEFAULT_MAX_MOVES,
-           "render_mode"_a = py::none(), "render_analysis"_a = false)
+           "render_mode"_a = py::none(), "render_analysis"_a = false, "player"_a = py::none())
       .def_property_readonly("render_mode", [](const py::object& self) { return envOf(self).renderMode(); })
       .def("render", [](const py::object& self) { return envOf(self).render(); },
            "The game picture as the game window draws it (render_mode \"rgb_array\"): a uint8 array of "
            "460 rows of 380 RGB pixels, top row first (760 with render_analysis, the analysis on the right); "
            "None when render_mode is None.")
       .def_static("from_settings_text",
-                  [](const std::string& text, const py::object& maxMoves) {
-                    return std::make_unique<ChompEnv>(settingsOfText(text, maxMovesFrom(maxMoves)));
+                  [](const std::string& text, const py::object& maxMoves, const py::object& player) {
+                    const PlayerParameters parameters = playerFrom(player);
+                    auto env = std::make_unique<ChompEnv>(settingsOfText(text, maxMovesFrom(maxMoves)));
+                    env->usePlayer(parameters);
+                    return env;
                   },
-                  "text"_a, "max_moves"_a = DEFAULT_MAX_MOVES,
-                  "An Env with exactly the settings of a text as settings_text writes it.")
+                  "text"_a, "max_moves"_a = DEFAULT_MAX_MOVES, "player"_a = py::none(),
+                  "An Env with exactly the settings of a text as settings_text writes it (and player as Env's).")
+      .def_property_readonly("player", [](const py::object& self) { return envOf(self).playerName(); },
+                             "The built-in player's variant, as the rows' \"player\" field names it.")
       .def_property_readonly("settings_text", [](const py::object& self) { return envOf(self).settingsText(); },
                              "Every setting in force, one \"key value\" line each.")
       .def_property_readonly("settings_digest",
@@ -147,15 +161,24 @@ PYBIND11_MODULE(_chomp, m) {
         "The summary figures of evaluate's rows (from several processes, say), without the rows.");
   m.def("evaluate", &evaluateFromPython, "policy"_a, "games"_a = 100, "seed"_a = 1,
         "ghosts"_a = py::none(), "config"_a = defaultConfig(), "settings"_a = py::dict(),
-        "max_moves"_a = py::none(), "env"_a = py::none(), "keep"_a = py::none(),
+        "max_moves"_a = py::none(), "env"_a = py::none(), "keep"_a = py::none(), "player"_a = py::none(),
         R"(Plays `games` games on the seeds seed, seed + 1, ... and returns the batch runner's
 summary: games, won_percent with its 95% Wilson interval won_low..won_high, score_mean,
 score_median, score_p10, score_p90, moves_mean, unended, and "rows", one dict per game with
 the fields of CSV_FIELDS.
   policy: observation -> action, or None for the built-in player
   ghosts: "all", "none", a comma list such as "red,turquoise", or None for the settings' own
-  env:    play on this open Env (its config and settings); otherwise a game of its own
-          is made from config, settings and max_moves
+  env:    play on this open Env (its config, settings and player); otherwise a game of its
+          own is made from config, settings, max_moves and player (see Env)
   keep:   "all", "lost", "unended" or a list of seeds: the records of those games, as the
           texts of their files, in "records" (seed -> text), to watch with chompgame --watch)");
+  m.def("player_parameters", &playerParameterTable,
+        "The built-in player's parameters: {name: {'default': d, 'low': l, 'high': h}}, in order.");
+  m.def("compare", &compareRows, "rows_a"_a, "rows_b"_a, "settings_differ"_a = false,
+        R"(The paired comparison of rows_b against rows_a (rows such as evaluate returns), paired on
+ghost set and seed, as chompsim --compare prints it: one dict per ghost set with pairs, won_a,
+won_b, won_diff (B - A, points) with its 95% interval diff_low..diff_high, only_a, only_b,
+mcnemar_p, score_diff with sdiff_low..sdiff_high, wilcoxon_p, verdict ("better", "worse",
+"none") and verdict_line. ValueError when no game pairs, or a pair's settings differ (unless
+settings_differ).)");
 }

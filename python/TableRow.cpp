@@ -9,6 +9,7 @@
 #include "game/OutcomeCsv.h"
 #include "game/SettingsReader.h"
 #include "maze/GameState.h"
+#include "player/MyChomper.h"
 
 namespace {
 
@@ -26,12 +27,16 @@ const std::vector<std::string> CSV_FIELDS = commaSeparated(OutcomeCsv::header())
 
 py::dict rowOf(const GameOutcome& o) {
   const GhostSet ghosts = GhostSet::enabledIn(gameSettings);
-  const std::vector<std::string> values =
-      commaSeparated(OutcomeCsv::format({ghosts, o, SettingsReader::rulesDigest(gameSettings)}));
+  // The variant of the built-in player that is the game's chomper.
+  const auto* player = dynamic_cast<const MyChomper*>(chomper);
+  const std::vector<std::string> values = commaSeparated(OutcomeCsv::format(
+      {ghosts, o, SettingsReader::rulesDigest(gameSettings), player ? player->getParameters() : PlayerParameters{}}));
   py::dict row;
   for (size_t i = 0; i < CSV_FIELDS.size(); ++i) {
-    if (CSV_FIELDS[i] == "caught_by" || CSV_FIELDS[i] == "settings") {
+    if (CSV_FIELDS[i] == "caught_by" || CSV_FIELDS[i] == "settings" || CSV_FIELDS[i] == "player") {
       row[CSV_FIELDS[i].c_str()] = values[i];
+    } else if (values[i].empty()) {
+      row[CSV_FIELDS[i].c_str()] = py::none();  // the cell of a catch that did not happen
     } else {
       row[CSV_FIELDS[i].c_str()] = std::stoll(values[i]);
     }

@@ -1,6 +1,7 @@
 #pragma once
 // A game as one row of the batch runner's table, for Python: a dict of the
-// table's fields (numbers as ints, caught_by and settings as text), the same
+// table's fields (numbers as ints, None where the table has an empty field,
+// caught_by, settings and player as text), the same
 // for chomp.evaluate's rows and the info at the end of a game.
 
 #include <pybind11/pybind11.h>

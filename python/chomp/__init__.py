@@ -38,7 +38,7 @@ def _load_compiled():
 
 _chomp = _load_compiled()
 from ._chomp import (CSV_FIELDS, DEFAULT_CONFIG, DOWN, LEFT, RIGHT, UP, Env,  # noqa: E402,F401
-                     builtin_action, builtin_view, settings_text)
+                     builtin_action, builtin_view, compare, player_parameters, settings_text)
 
 CHUNK = 25  # seeds per task given to an executor
 
@@ -71,7 +71,7 @@ def summarize(rows):
 
 
 def evaluate(policy, games=100, seed=1, ghosts=None, config=DEFAULT_CONFIG, settings={}, max_moves=None,
-             env=None, executor=None, chunk=CHUNK, keep=None):
+             env=None, executor=None, chunk=CHUNK, keep=None, player=None):
     """Plays `games` games on the seeds seed, seed + 1, ... and returns the batch
     runner's summary: games, won_percent with its 95% Wilson interval
     won_low..won_high, score_mean, score_median, score_p10, score_p90,
@@ -83,8 +83,11 @@ def evaluate(policy, games=100, seed=1, ghosts=None, config=DEFAULT_CONFIG, sett
                 for the settings' own
       config:   the configuration file (default: data/config.txt when there is
                 one), None for every built-in default
-      env:      play on this open Env (its config and settings); otherwise a
-                game of its own is made from config, settings and max_moves
+      env:      play on this open Env (its config, settings and player);
+                otherwise a game of its own is made from config, settings,
+                max_moves and player
+      player:   the built-in player's parameters (see Env): None, a dict such
+                as {"localRadius": 6}, or a variant's text
       executor: a concurrent.futures executor (a process pool, Dask's
                 Client.get_executor(), mpi4py.futures) to spread the seeds
                 over, `chunk` seeds per task; the rows are those of one
@@ -95,18 +98,19 @@ def evaluate(policy, games=100, seed=1, ghosts=None, config=DEFAULT_CONFIG, sett
                 those games, as the texts of their files, in "records" (seed ->
                 text), to watch with chompgame --watch FILE."""
     if executor is None:
-        return _chomp.evaluate(policy, games, seed, ghosts, config, settings, max_moves, env, keep)
+        return _chomp.evaluate(policy, games, seed, ghosts, config, settings, max_moves, env, keep, player)
     if env is not None:
-        if config is not DEFAULT_CONFIG or settings or max_moves is not None:
-            raise ValueError("give config, settings and max_moves to the Env, not to evaluate")
-        text, moves = env.settings_text, env.max_moves
+        if config is not DEFAULT_CONFIG or settings or max_moves is not None or player is not None:
+            raise ValueError("give config, settings, max_moves and player to the Env, not to evaluate")
+        text, moves, player = env.settings_text, env.max_moves, env.player
     else:
         text, moves = settings_text(config, settings), 200000 if max_moves is None else max_moves
     if isinstance(games, bool) or not isinstance(games, int) or games < 1:
         raise ValueError("games must be an integer >= 1")
     if isinstance(chunk, bool) or not isinstance(chunk, int) or chunk < 1:
         raise ValueError("chunk must be an integer >= 1")
-    tasks = [executor.submit(_play_seeds, policy, text, moves, first, min(chunk, seed + games - first), ghosts, keep)
+    tasks = [executor.submit(_play_seeds, policy, text, moves, first, min(chunk, seed + games - first), ghosts, keep,
+                             player)
              for first in range(seed, seed + games, chunk)]
     results = [task.result() for task in tasks]
     rows = [row for result in results for row in result["rows"]]
@@ -118,16 +122,18 @@ def evaluate(policy, games=100, seed=1, ghosts=None, config=DEFAULT_CONFIG, sett
 
 
 _worker_env = None  # the environment of this worker process, kept between tasks
+_worker_player = None  # the player it was made with, as given
 
 
-def _play_seeds(policy, text, max_moves, first, count, ghosts, keep):
+def _play_seeds(policy, text, max_moves, first, count, ghosts, keep, player=None):
     """An executor's task: seeds first.. first + count - 1 under the settings of `text`."""
-    global _worker_env
+    global _worker_env, _worker_player
     if _worker_env is not None and (_worker_env.closed or _worker_env.settings_text != text
-                                    or _worker_env.max_moves != max_moves):
+                                    or _worker_env.max_moves != max_moves or _worker_player != player):
         _worker_env.close()
         _worker_env = None
     if _worker_env is None:
-        _worker_env = Env.from_settings_text(text, max_moves=max_moves)
+        _worker_env = Env.from_settings_text(text, max_moves=max_moves, player=player)
+        _worker_player = player
     result = evaluate(policy, games=count, seed=first, ghosts=ghosts, env=_worker_env, keep=keep)
     return {"rows": result["rows"], "records": result.get("records", {})}
