@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "actors/Ghost.h"
 #include "game/HeadlessGame.h"
 #include "game/SettingsReader.h"
 #include "maze/GameState.h"
@@ -62,7 +63,7 @@ TEST_F(ChompsimTest, rowsDoNotDependOnWorkersOrShardsAndGame5EqualsItsSeedPlayed
   const std::vector<std::string> one = table({"--jobs", "1", sets[0], sets[1], sets[2], sets[3]});
   ASSERT_EQ(one.size(), 13u);
   EXPECT_EQ(one[0], "seed,red,green,orange,turquoise,won,unended,score,moves,dots,pills,fruits,ghosts_eaten,"
-                    "caught_by,food_left,settings");
+                    "caught_by,food_left,settings,player,caught_col,caught_row");
   EXPECT_EQ(table({"--jobs", "2", sets[0], sets[1], sets[2], sets[3]}), one);
   // Games of other settings are summarised apart, each line naming its settings.
   std::filesystem::rename("t.csv", "one.csv");
@@ -116,11 +117,44 @@ TEST_F(ChompsimTest, eachShardPlaysItsOwnSeedsAndEachColumnHoldsTheGamesOutcome)
       "12", "1", "1", "1", "1", std::to_string(o.won), std::to_string(o.unended), std::to_string(o.score),
       std::to_string(o.moves), std::to_string(o.dots), std::to_string(o.pills), std::to_string(o.fruits),
       std::to_string(o.ghosts), caught[o.caughtBy], std::to_string(o.foodLeft),
-      SettingsReader::rulesDigest(gameSettings)};
+      SettingsReader::rulesDigest(gameSettings), "default", std::to_string(o.caughtCol), std::to_string(o.caughtRow)};
   EXPECT_EQ(rows[1], want);
+  // The cell of the catch is the chomper's, where the catching ghost is.
+  const CellPos catcher = ghostsInPlayOrder()[o.caughtBy - 1]->cellPosition();
+  EXPECT_LE(std::abs(catcher.getCol() - o.caughtCol) + std::abs(catcher.getRow() - o.caughtRow), 1);
   // A game in which the columns differ, so that two swapped columns show.
   EXPECT_TRUE(o.caughtBy != NO_GHOST && o.ghosts == 1 && o.dots > o.pills && o.pills == 1 && o.fruits == 0);
   resetGameState();
+}
+
+// Variants of the player play the same seeds, each row naming its variant;
+// --compare pairs them, and refuses to pair games played under other settings.
+TEST_F(ChompsimTest, aSweepPlaysEveryVariantOnTheSameSeedsAndCompareRefusesOtherSettings) {
+  const std::vector<std::string> swept = table({"--ghosts", "all", "--player", "localRadius=4,6"});
+  ASSERT_EQ(swept.size(), 13u);
+  std::filesystem::rename("t.csv", "swept.csv");
+  const std::vector<std::string> plain = table({"--ghosts", "all"});
+  EXPECT_EQ(std::vector<std::string>(swept.begin(), swept.begin() + 7), plain) << "the default player is the player";
+  std::filesystem::rename("t.csv", "plain.csv");
+  for (std::size_t i = 1; i < 13; ++i) {
+    const std::vector<std::string> f = fieldsOf(swept[i]);
+    EXPECT_EQ(f[0], std::to_string((i - 1) % 6 + 1));
+    EXPECT_EQ(f[16], i <= 6 ? "default" : "localRadius=6");
+  }
+  EXPECT_EQ(run({SIM, "--compare", "swept.csv"}), 0) << output;
+  EXPECT_NE(output.find("all, 6 paired games: localRadius=6 "), std::string::npos) << output;
+  // Two tables of one variant each, played under other rules.
+  table({"--ghosts", "all", "--set", "n_moves_blue_ghosts=500"});
+  std::filesystem::rename("t.csv", "blue.csv");
+  std::filesystem::rename("plain.csv", "t.csv");
+  EXPECT_EQ(run({SIM, "--compare", "t.csv", "blue.csv"}), 2);
+  EXPECT_NE(output.find("played under other settings"), std::string::npos) << output;
+  EXPECT_EQ(run({SIM, "--compare", "t.csv", "blue.csv", "--settings-differ"}), 0) << output;
+  EXPECT_NE(output.find("blue.csv"), std::string::npos) << output;
+  // A table of several variants is compared within itself; one of a single variant has nothing to compare.
+  EXPECT_EQ(run({SIM, "--compare", "swept.csv", "blue.csv"}), 2) << output;
+  EXPECT_EQ(run({SIM, "--compare", "blue.csv"}), 2) << output;
+  EXPECT_EQ(run({SIM, "--compare", "swept.csv", "--baseline", "localRadius=5"}), 2) << output;
 }
 
 // The parent reads the configuration once, before any worker: its message
@@ -143,6 +177,8 @@ TEST_F(ChompsimTest, badUsageIsOneLineAndStatus2BeforeAnyGame) {
       {"--config", "/dev/null"}, {"--results", "no/such/folder/r.txt"}, {"--results", ""}, {"--results", "fifo"},
       {"--results", "/dev/null"}, {"--results", "./rows.csv"}, {"--config", "c.txt", "--results", "c.txt"},
       {"--games", "2000000000", "--ghosts", "all", "--ghosts", "none"}, {"--config", "c.txt", "--no-config"},
+      {"--player", "bogus=1"}, {"--player", "localRadius=0"}, {"--player", "localRadius=3,localRadius=5"},
+      {"--baseline", "default"},
   };
   ASSERT_EQ(mkfifo("fifo", 0644), 0);
   writeFile("c.txt", "fps 60\n");
@@ -176,7 +212,8 @@ TEST_F(ChompsimTest, badUsageIsOneLineAndStatus2BeforeAnyGame) {
   }
   // The game program's own command line.
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"--set", "bogus"}, {"--set", "bogus=1"}, {"--set", "fps=fast"}, {"--config", "none.txt"}, {"extra"}}) {
+           {"--set", "bogus"}, {"--set", "bogus=1"}, {"--set", "fps=fast"}, {"--config", "none.txt"}, {"extra"},
+           {"--player", "localRadius=3,5"}}) {
     std::vector<std::string> command = {GAME};
     command.insert(command.end(), args.begin(), args.end());
     EXPECT_EQ(run(command), 2) << args[0];

@@ -152,6 +152,9 @@ BAD_INPUT = [
     ("config folder", lambda e: chomp.Env(config=ROOT), ValueError, "regular file"),
     ("config device", lambda e: chomp.Env(config="/dev/null"), ValueError, "regular file"),
     ("never made", lambda e: chomp.Env.__new__(chomp.Env).reset(seed=1), TypeError, "__init__"),
+    ("player out of range", lambda e: chomp.Env(player={"localRadius": 0}), ValueError, "from 1 to 22"),
+    ("unknown player parameter", lambda e: chomp.Env(player="bogus=1"), ValueError, "'bogus'"),
+    ("player beside env", lambda e: chomp.evaluate(None, games=1, env=e, player="localRadius=6"), ValueError, "Env"),
 ] + [(f"{name} inside evaluate", lambda e, call=call: chomp.evaluate(lambda o: call(e), games=1, env=e),
       RuntimeError, "evaluate") for name, call in [
     ("close", lambda e: e.close()), ("reset", lambda e: e.reset(seed=2)), ("step", lambda e: e.step(0)),
@@ -187,6 +190,24 @@ def test_settings_are_read_from_a_copy_and_config_is_a_regular_file_read_once(tm
                      "turquoise_ghost": 0})
     with chomp.Env(settings=settings) as e:
         assert (e.reset(seed=1)[0]["ghosts"][:, 5] == 0).all()
+
+
+def test_a_variants_rows_name_it_and_compare_pairs_them_with_the_defaults():
+    base = chomp.evaluate(None, games=30, seed=1, ghosts="all")
+    wide = chomp.evaluate(None, games=30, seed=1, ghosts="all", player={"localRadius": 6})
+    assert {row["player"] for row in base["rows"]} == {"default"}
+    assert {row["player"] for row in wide["rows"]} == {"localRadius=6"}
+    assert all((row["caught_col"] is None) == (row["caught_by"] == "") for row in wide["rows"])
+    with chomp.Env(player="localRadius=6") as e:
+        assert chomp.evaluate(None, games=30, seed=1, ghosts="all", env=e)["rows"] == wide["rows"]
+    [figures] = chomp.compare(base["rows"], wide["rows"])
+    assert figures["pairs"] == 30
+    assert figures["won_diff"] == pytest.approx(wide["won_percent"] - base["won_percent"])
+    assert figures["only_b"] - figures["only_a"] == sum(r["won"] for r in wide["rows"]) - sum(r["won"] for r in base["rows"])
+    other = [dict(row, settings="0" * 16) for row in wide["rows"]]
+    with pytest.raises(ValueError, match="other settings"):
+        chomp.compare(base["rows"], other)
+    assert chomp.compare(base["rows"], other, settings_differ=True) == [figures]
 
 
 def test_the_observation_and_the_reward_hold_the_games_values():
