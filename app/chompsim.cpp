@@ -54,6 +54,7 @@ struct SimOptions {
   std::vector<std::string> compare;
   std::string baseline;
   bool settingsMayDiffer = false;
+  bool listParameters = false;
 };
 
 // A range check whose limits the help text leaves out (the option's text says them).
@@ -99,6 +100,8 @@ void addOptions(CLI::App& app, SimOptions& sim) {
   app.add_option("--baseline", sim.baseline, "with --compare and one table: the variant the others are compared "
                                              "against (default: the table's first)")
       ->type_name("VARIANT");
+  app.add_flag("--parameters", sim.listParameters,
+               "only list the player's parameters --player takes: name, default, lowest and highest value");
   app.add_flag("--settings-differ", sim.settingsMayDiffer,
                "with --compare: pair games played under different settings (the settings are what is compared)");
   app.footer("KEY is any key of the configuration file (README.md lists them); a later --set wins.\n"
@@ -391,6 +394,14 @@ int main(int argc, char** argv) {
   const int parsed = options.parse(argc, argv);
   if (parsed != CommandLine::kRun) return parsed;
   std::string problem;
+  if (sim.listParameters) {
+    const PlayerParameters defaults;
+    std::printf("%-16s %7s %7s %7s\n", "parameter", "default", "low", "high");
+    for (const PlayerParameters::Field& f : PlayerParameters::fields()) {
+      std::printf("%-16s %7d %7d %7d\n", f.name, defaults.*(f.value), f.low, f.high);
+    }
+    return summaryWritten();
+  }
   if (!sim.summarize.empty()) {
     const char* beside = playingOptionGiven(options.options(), {"--compare", "--baseline", "--settings-differ"});
     if (beside != nullptr) {

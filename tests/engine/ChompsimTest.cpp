@@ -22,6 +22,7 @@ namespace {
 
 const std::string SIM = std::string(CHOMP_BINARY_DIR) + "/chompsim";
 const std::string GAME = std::string(CHOMP_BINARY_DIR) + "/chompgame";
+const std::string OUTLINE = std::string(CHOMP_BINARY_DIR) + "/mazeoutline";
 const std::string SCRIPTS = std::string(CHOMP_SOURCE_DIR) + "/scripts/";
 
 class ChompsimTest : public ::testing::Test {
@@ -30,7 +31,7 @@ class ChompsimTest : public ::testing::Test {
   // its exit status, its output (both streams) in `output`.
   int run(std::vector<std::string> args) {
     ChildProcess child({std::move(args),
-                        {{"CHOMPSIM", SIM}, {"CHOMPGAME", GAME}, {"SDL_VIDEODRIVER", "offscreen"},
+                        {{"CHOMPSIM", SIM}, {"CHOMPGAME", GAME}, {"MAZEOUTLINE", OUTLINE}, {"SDL_VIDEODRIVER", "offscreen"},
                          {"REPLAY_HOLD", "0"}},
                         dir.path(), dir.path() + "/output.txt", true});
     const int status = child.wait();
@@ -155,6 +156,16 @@ TEST_F(ChompsimTest, aSweepPlaysEveryVariantOnTheSameSeedsAndCompareRefusesOther
   EXPECT_EQ(run({SIM, "--compare", "swept.csv", "blue.csv"}), 2) << output;
   EXPECT_EQ(run({SIM, "--compare", "blue.csv"}), 2) << output;
   EXPECT_EQ(run({SIM, "--compare", "swept.csv", "--baseline", "localRadius=5"}), 2) << output;
+  // The pictures of a sweep, of its comparison and of where its games were lost.
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"swept.csv", "a.png"}, {"--compare", "swept.csv", "b.png"}, {"--catches", "swept.csv", "c.png"}}) {
+    std::vector<std::string> command = {SCRIPTS + "chart"};
+    command.insert(command.end(), args.begin(), args.end());
+    EXPECT_EQ(run(command), 0) << output;
+    EXPECT_EQ(readFile(args.back()).substr(0, 8), "\x89PNG\r\n\x1a\n") << args[0];
+  }
+  EXPECT_EQ(run({SCRIPTS + "chart", "--compare", "t.csv", "blue.csv", "d.png"}), 2) << "other settings";
+  EXPECT_FALSE(std::filesystem::exists("d.png"));
 }
 
 // The parent reads the configuration once, before any worker: its message
