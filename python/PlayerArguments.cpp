@@ -67,10 +67,17 @@ std::vector<OutcomeRow> rowsFrom(const py::iterable& rows) {
 }  // namespace
 
 py::list compareRows(const py::iterable& rowsA, const py::iterable& rowsB, bool settingsDiffer) {
+  const std::vector<OutcomeRow> a = rowsFrom(rowsA);
+  const std::vector<OutcomeRow> b = rowsFrom(rowsB);
   std::vector<PairedFigures> figures;
   std::string problem;
-  if (!PairedComparison::compare(rowsFrom(rowsA), rowsFrom(rowsB), settingsDiffer, figures, &problem)) {
-    throw py::value_error(problem);
+  if (!PairedComparison::compare(a, b, settingsDiffer, figures, &problem)) throw py::value_error(problem);
+  // The sides by their players' names when those tell them apart.
+  std::string nameA = a.front().player.name();
+  std::string nameB = b.front().player.name();
+  if (nameA == nameB) {
+    nameA = "A";
+    nameB = "B";
   }
   py::list out;
   for (const PairedFigures& f : figures) {
@@ -90,7 +97,7 @@ py::list compareRows(const py::iterable& rowsA, const py::iterable& rowsB, bool 
     d["sdiff_high"] = f.scoreDiffHigh;
     d["wilcoxon_p"] = f.wilcoxonP;
     d["verdict"] = f.verdictWord();
-    d["verdict_line"] = f.verdictLine("A", "B");
+    d["verdict_line"] = f.verdictLine(nameA, nameB);
     out.append(d);
   }
   return out;
