@@ -131,16 +131,18 @@ TEST_F(ChompsimTest, eachShardPlaysItsOwnSeedsAndEachColumnHoldsTheGamesOutcome)
 // Variants of the player play the same seeds, each row naming its variant;
 // --compare pairs them, and refuses to pair games played under other settings.
 TEST_F(ChompsimTest, aSweepPlaysEveryVariantOnTheSameSeedsAndCompareRefusesOtherSettings) {
-  const std::vector<std::string> swept = table({"--ghosts", "all", "--player", "localRadius=4,6"});
-  ASSERT_EQ(swept.size(), 13u);
+  const std::vector<std::string> swept = table({"--ghosts", "all", "--ghosts", "none", "--player", "localRadius=4,6"});
+  ASSERT_EQ(swept.size(), 25u);
   std::filesystem::rename("t.csv", "swept.csv");
-  const std::vector<std::string> plain = table({"--ghosts", "all"});
-  EXPECT_EQ(std::vector<std::string>(swept.begin(), swept.begin() + 7), plain) << "the default player is the player";
+  const std::vector<std::string> plain = table({"--ghosts", "all", "--ghosts", "none"});
+  EXPECT_EQ(std::vector<std::string>(swept.begin(), swept.begin() + 13), plain) << "the default player is the player";
+  table({"--ghosts", "all"});
   std::filesystem::rename("t.csv", "plain.csv");
-  for (std::size_t i = 1; i < 13; ++i) {
+  for (std::size_t i = 1; i < 25; ++i) {
     const std::vector<std::string> f = fieldsOf(swept[i]);
     EXPECT_EQ(f[0], std::to_string((i - 1) % 6 + 1));
-    EXPECT_EQ(f[16], i <= 6 ? "default" : "localRadius=6");
+    EXPECT_EQ(f[1], (i - 1) % 12 < 6 ? "1" : "0") << "ghost set";
+    EXPECT_EQ(f[16], i <= 12 ? "default" : "localRadius=6");
   }
   EXPECT_EQ(run({SIM, "--compare", "swept.csv"}), 0) << output;
   EXPECT_NE(output.find("all, 6 paired games: localRadius=6 "), std::string::npos) << output;
