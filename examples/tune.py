@@ -1,21 +1,25 @@
+#!/usr/bin/python3
 """Tunes the built-in player's parameters with Optuna: each trial plays one
 range of seeds with a variant of the player (chomp.evaluate, player=...),
 the best variant found is then checked against the default player on a
 fresh range of seeds with the paired comparison (chomp.compare), and both
 are printed.
 
-    PYTHONPATH=build/python /usr/bin/python3 examples/tune.py --trials 30 --games 200
+    examples/tune.py --trials 30 --games 200
 
-The trials' games run in a pool of worker processes (one environment each).
+The trials' games run in a pool of worker processes (chomp.evaluate's
+executor), under the settings rule of every tool (--config, --no-config).
 """
 import argparse
+import concurrent.futures
 import multiprocessing
 import os
 import sys
 
 import optuna
 
-import chomp
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "python"))  # the chomp module
+import chomp  # noqa: E402
 
 CHUNK = 50  # seeds per task
 # The parameters searched and their ranges, narrower than those the player
@@ -28,32 +32,17 @@ SEARCH = {
     "pillReward": (0, 200),
     "blueDurationMs": (1000, 10000),
 }
-_config = None  # the workers' configuration file, None for every default
-
-
-def init_worker(config):
-    global _config
-    _config = config
-
-
-def play_chunk(task):
-    """Plays `count` games from seed `first` with a variant; returns its rows."""
-    player, first, count, ghosts = task
-    return chomp.evaluate(None, games=count, seed=first, ghosts=ghosts, config=_config, player=player)["rows"]
-
-
-def play(pool, player, seed, games, ghosts):
+def play(pool, config, player, seed, games, ghosts):
     """The rows of `games` games from `seed` with `player`, in seed order."""
-    tasks = [(player, first, min(CHUNK, seed + games - first), ghosts) for first in range(seed, seed + games, CHUNK)]
-    rows = [row for chunk in pool.map(play_chunk, tasks) for row in chunk]
-    return sorted(rows, key=lambda row: row["seed"])
+    return chomp.evaluate(None, games=games, seed=seed, ghosts=ghosts, config=config, player=player,
+                          executor=pool, chunk=CHUNK)["rows"]
 
 
-def tune(pool, trials, seed, games, ghosts):
+def tune(pool, config, trials, seed, games, ghosts):
     """Optuna's best variant (a dict of parameters) on seeds seed.. seed + games - 1."""
     def objective(trial):
         player = {name: trial.suggest_int(name, low, high) for name, (low, high) in SEARCH.items()}
-        summary = chomp.summarize(play(pool, player, seed, games, ghosts))
+        summary = chomp.summarize(play(pool, config, player, seed, games, ghosts))
         print(f"trial {trial.number + 1}/{trials}: won {summary['won_percent']:.1f} % with {player}", file=sys.stderr)
         return summary["won_percent"]
 
@@ -67,10 +56,10 @@ def tune(pool, trials, seed, games, ghosts):
     return study.best_params
 
 
-def check(pool, best, seed, games, ghosts):
+def check(pool, config, best, seed, games, ghosts):
     """The paired comparison of `best` against the default player on fresh seeds."""
-    base = play(pool, None, seed, games, ghosts)
-    tuned = play(pool, best, seed, games, ghosts)
+    base = play(pool, config, None, seed, games, ghosts)
+    tuned = play(pool, config, best, seed, games, ghosts)
     print(f"\nfresh seeds {seed}..{seed + games - 1}:")
     for figures in chomp.compare(base, tuned):
         print(figures["verdict_line"])
@@ -85,19 +74,20 @@ def main():
     parser.add_argument("--check-games", type=int, default=1000,
                         help="fresh games of the final comparison (default 1000), after the trials' seeds")
     parser.add_argument("--ghosts", default="all", help="the ghost set (default all)")
-    parser.add_argument("--config", default="data/config.txt",
-                        help="configuration file (default data/config.txt; missing: every default)")
-    parser.add_argument("--jobs", type=int, default=os.cpu_count() or 1, help="worker processes")
+    chomp.add_config_options(parser)
+    parser.add_argument("--jobs", type=int, default=os.cpu_count() or 1, help="worker processes (default: the cores)")
     args = parser.parse_args()
-    if args.trials < 1 or args.games < 1 or args.check_games < 1:
-        parser.error("--trials, --games and --check-games must be at least 1")
-    config = args.config if os.path.exists(args.config) else None
-    if config is None and args.config != "data/config.txt":
-        parser.error(f"--config {args.config}: no such file")
+    if args.trials < 1 or args.games < 1 or args.check_games < 1 or args.jobs < 1:
+        parser.error("--trials, --games, --check-games and --jobs want a number of at least 1")
+    try:
+        chomp.settings_text(args.config)
+    except (OSError, ValueError) as error:
+        parser.error(str(error))
     optuna.logging.set_verbosity(optuna.logging.WARNING)
-    with multiprocessing.get_context("spawn").Pool(args.jobs, initializer=init_worker, initargs=(config,)) as pool:
-        best = tune(pool, args.trials, args.seed, args.games, args.ghosts)
-        check(pool, best, args.seed + args.games, args.check_games, args.ghosts)
+    context = multiprocessing.get_context("spawn")
+    with concurrent.futures.ProcessPoolExecutor(args.jobs, mp_context=context) as pool:
+        best = tune(pool, args.config, args.trials, args.seed, args.games, args.ghosts)
+        check(pool, args.config, best, args.seed + args.games, args.check_games, args.ghosts)
     return 0
 
 
