@@ -59,8 +59,8 @@ def batch_rows(games, seed=1, *args):
         subprocess.run([chompsim, "--games", str(games), "--seed", str(seed), "--jobs", "1", "--csv", out, *args],
                        check=True, stdout=subprocess.DEVNULL, cwd=ROOT)
         with open(out) as f:
-            rows = [{key: value if key in ("caught_by", "settings") else int(value) for key, value in row.items()}
-                    for row in csv.DictReader(f)]
+            rows = [{key: value if key in ("caught_by", "settings", "player") else int(value) if value else None
+                     for key, value in row.items()} for row in csv.DictReader(f)]
         os.remove(out)
         return rows
     print("\nno chompsim in this build: comparing with the driver's whole games (evaluate)")
