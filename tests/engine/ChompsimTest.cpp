@@ -144,6 +144,10 @@ TEST_F(ChompsimTest, aSweepPlaysEveryVariantOnTheSameSeedsAndCompareRefusesOther
     EXPECT_EQ(f[1], (i - 1) % 12 < 6 ? "1" : "0") << "ghost set";
     EXPECT_EQ(f[16], i <= 12 ? "default" : "localRadius=6");
   }
+  // Shards merged keep the variants apart, byte for byte one run's table.
+  ASSERT_EQ(run({SCRIPTS + "experiment", "--shards", "2", "--out", "merged.csv", "--games", "6", "--ghosts", "all",
+                 "--ghosts", "none", "--player", "localRadius=4,6"}), 0) << output;
+  EXPECT_EQ(readFile("merged.csv"), readFile("swept.csv"));
   EXPECT_EQ(run({SIM, "--compare", "swept.csv"}), 0) << output;
   EXPECT_NE(output.find("all, 6 paired games: localRadius=6 "), std::string::npos) << output;
   // Two tables of one variant each, played under other rules.
