@@ -150,7 +150,7 @@ void BatchRun::workerMain(int fd, int* counter) {
                    plan.resultsFile.c_str(), row.outcome.seed, row.ghosts.name().c_str());
       lost = "lost " + std::to_string(index) + '\n';
     }
-    if (noting && !keepRecord(recorder, outcome)) lost += "unrecorded\n";
+    if (noting && !keepRecord(recorder, outcome, variant)) lost += "unrecorded\n";
     // One line per game, in one write: the parent takes only whole lines.
     if (!writeAll(fd, lost + std::to_string(index) + ' ' + OutcomeCsv::format(row) + '\n')) _exit(1);
   }
@@ -158,11 +158,13 @@ void BatchRun::workerMain(int fd, int* counter) {
   _exit(0);
 }
 
-bool BatchRun::keepRecord(GameRecorder& recorder, const GameOutcome& outcome) const {
+bool BatchRun::keepRecord(GameRecorder& recorder, const GameOutcome& outcome, const PlayerParameters& variant) const {
   if (!plan.records.keeps(outcome)) return true;
   const GameRecord& record = recorder.finish(outcome);
   std::string error;
-  if (record.save(plan.recordDir + "/" + GameRecord::fileName(gameSettings, outcome.seed), &error)) return true;
+  // A variant's records are named after it, so the variants of a sweep keep one each.
+  const std::string name = (variant.text().empty() ? "" : variant.text() + "-") + GameRecord::fileName(gameSettings, outcome.seed);
+  if (record.save(plan.recordDir + "/" + name, &error)) return true;
   std::fprintf(stderr, "chompsim: record lost: %s\n", error.c_str());
   return false;
 }

@@ -64,7 +64,7 @@ class BatchRun {
   bool startWorkers(std::vector<Worker>& workers, int* counter);
   [[noreturn]] void workerMain(int fd, int* counter);
   // Writes the game's record when the plan keeps it; false when it could not.
-  bool keepRecord(GameRecorder& recorder, const GameOutcome& outcome) const;
+  bool keepRecord(GameRecorder& recorder, const GameOutcome& outcome, const PlayerParameters& variant) const;
   void collect(std::vector<Worker>& workers, const RowSink& sink, std::size_t& rows);
   void takeLines(Worker& worker, const RowSink& sink, std::size_t& rows);
   bool endWorkers(std::vector<Worker>& workers, bool interrupted);

@@ -21,6 +21,7 @@ struct GameOutcome {
   int caughtCol = -1;
   int caughtRow = -1;
 
+  // Compares what a game's record holds of its outcome: all but the cell of the catch.
   bool operator==(const GameOutcome& o) const;
   bool operator!=(const GameOutcome& o) const { return !(*this == o); }
 };

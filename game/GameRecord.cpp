@@ -108,6 +108,11 @@ bool readHeaderValue(GameRecord& r, const std::string& key, const std::string& v
     r.player = value;
     return true;
   }
+  if (key == "player_parameters") {
+    std::string problem;
+    if (!PlayerParameters::parse(value, r.parameters, &problem)) return reader.fail("player_parameters: " + problem);
+    return true;
+  }
   if (key == "result") {
     r.stopped = value == "stopped";
     r.outcome.won = value == "won";
@@ -196,7 +201,8 @@ std::string GameRecord::text() const {
   const GameOutcome& o = outcome;
   out << MAGIC << ' ' << VERSION << '\n'
       << "# One game of Chomp: 'chompgame --watch FILE' shows it, 'chomprecord FILE' checks it.\n"
-      << "player " << player << '\n' << "seed " << seed << '\n' << "max_moves " << maxMoves << '\n'
+      << "player " << player << '\n' << "player_parameters" << (parameters.text().empty() ? "" : " ")
+      << parameters.text() << '\n' << "seed " << seed << '\n' << "max_moves " << maxMoves << '\n'
       << "result " << resultOf(*this) << '\n' << "score " << o.score << '\n' << "moves " << o.moves << '\n'
       << "dots " << o.dots << '\n' << "pills " << o.pills << '\n' << "fruits " << o.fruits << '\n'
       << "ghosts_eaten " << o.ghosts << '\n' << "caught_by " << ghostName(o.caughtBy) << '\n'

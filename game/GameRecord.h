@@ -7,6 +7,8 @@
 //   chomp-record 1
 //   # lines starting with # are comments (header only)
 //   player builtin            builtin, python or keyboard
+//   player_parameters localRadius=6   the built-in player's variant (nothing after the
+//                             key, or no line at all: the default player)
 //   seed 17                   the game's seed
 //   max_moves 200000          the move cap it was played with; 0: none
 //   result lost               won, lost, unended (the cap), stopped (kept mid-game)
@@ -28,6 +30,7 @@
 
 #include "game/GameOutcome.h"
 #include "maze/GameSettings.h"
+#include "player/PlayerParameters.h"
 
 struct RecordedDecision {
   long long move = 0;
@@ -42,6 +45,7 @@ struct GameRecord {
   static constexpr int VERSION = 1;
 
   std::string player = "builtin";  // builtin, python or keyboard
+  PlayerParameters parameters;     // the built-in player's, as the game was played
   unsigned seed = 0;
   long long maxMoves = 0;          // 0: no cap
   bool stopped = false;            // kept before the game ended

@@ -3,6 +3,7 @@
 #include "actors/Chomper.h"
 #include "game/GameRules.h"
 #include "maze/GameState.h"
+#include "player/MyChomper.h"
 
 namespace {
 
@@ -20,6 +21,8 @@ void GameRecorder::begin(const std::string& player, unsigned seed, long long max
   kept.seed = seed;
   kept.maxMoves = maxMoves;
   kept.settings = gameSettings;
+  // The parameters of the built-in player that is the game's chomper.
+  if (const auto* builtin = dynamic_cast<const MyChomper*>(chomper)) kept.parameters = builtin->getParameters();
   kept.outcome.seed = seed;
 }
 

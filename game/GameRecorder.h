@@ -18,7 +18,8 @@ class GameRules;
 class GameRecorder : public DecisionObserver {
  public:
   // A new record of a game with this seed and move cap (0: none), played by
-  // `player` under the settings in force (gameSettings).
+  // `player` under the settings in force (gameSettings), with the parameters
+  // of the game's chomper when it is the built-in player.
   void begin(const std::string& player, unsigned seed, long long maxMoves);
   void decided(const DecisionPoint& point) override;
   // The record with the game's outcome; `stopped` for a game kept before its end.

@@ -8,6 +8,7 @@ HeadlessSettings settingsOfRecord(const GameRecord& record) {
   HeadlessSettings settings;
   // No file and no single settings: the record's settings stand for the file.
   settings.fileSettings = record.settings;
+  settings.player = record.parameters;
   settings.maxMoves = record.stopped ? record.outcome.moves : (record.maxMoves > 0 ? record.maxMoves : LLONG_MAX);
   return settings;
 }

@@ -51,7 +51,11 @@ void RecordWatch::start(GameEngine& engine) {
   engine.rules.startSeededGame(rec.seed);
   engine.rules.observer = &follow;
   engine.gameMoves = 0;
-  if (player != nullptr) player->thinkAlways = true;
+  if (player != nullptr) {
+    player->thinkAlways = true;
+    // Its thoughts are those of the variant that played the game.
+    player->setParameters(rec.parameters);
+  }
   // A record kept before the game's first move has no move to show.
   if (rec.stopped && rec.outcome.moves == 0) endGame(engine);
   while (moves() < options.fromMove && playMove(engine)) {

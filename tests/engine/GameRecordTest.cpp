@@ -127,3 +127,36 @@ TEST_F(GameRecordTest, aBrokenRecordIsRefusedNamingItsLine) {
 }
 
 }  // namespace
+
+// A record names the variant of the built-in player that played it, and
+// what replays or shows it plays with that variant; a record without the
+// line (as records were first written) is the default player's.
+TEST_F(GameRecordTest, aVariantsRecordNamesItsParameters) {
+  HeadlessSettings settings{{"", {{"fps", 60}}}, 200000};
+  ASSERT_TRUE(settings.player.set("localRadius", "6", nullptr));
+  HeadlessGame game;
+  ASSERT_TRUE(game.configure(settings));
+  GameRecorder recorder;
+  game.observeDecisions(&recorder);
+  game.reset(3);
+  recorder.begin("builtin", 3, 200000);
+  const GameRecord record = recorder.finish(game.finish());
+  game.observeDecisions(nullptr);
+  std::string text = record.text();
+  const std::size_t line = text.find("\nplayer_parameters localRadius=6\n");
+  ASSERT_NE(line, std::string::npos) << text.substr(0, 200);
+  GameRecord read;
+  std::string error;
+  ASSERT_TRUE(GameRecord::parse(text, read, &error)) << error;
+  EXPECT_EQ(read.parameters, settings.player);
+  EXPECT_EQ(settingsOfRecord(read).player, settings.player);
+  EXPECT_TRUE(replayRecord(read).same) << replayRecord(read).problem;
+  text.erase(line, std::string("\nplayer_parameters localRadius=6").size());
+  ASSERT_TRUE(GameRecord::parse(text, read, &error)) << error;
+  EXPECT_EQ(read.parameters, PlayerParameters{});
+  EXPECT_NE(read.text().find("\nplayer_parameters\n"), std::string::npos);
+  EXPECT_FALSE(GameRecord::parse(read.text().replace(read.text().find("\nplayer_parameters\n"), 19,
+                                                     "\nplayer_parameters localRadius=99\n"),
+                                 read, &error));
+  EXPECT_NE(error.find("player_parameters"), std::string::npos) << error;
+}
