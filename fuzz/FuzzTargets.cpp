@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "game/GameRecord.h"
 #include "game/SettingsReader.h"
 #include "gxbase/BmpReader.h"
 #include "gxbase/Image.h"
@@ -124,11 +125,22 @@ bool readConfigInput(const uint8_t* data, size_t size) {
   return settingsInRange(SettingsReader::readFile(path.c_str()));
 }
 
+bool readRecordInput(const uint8_t* data, size_t size) {
+  const std::string path = folder().write("game.rec", data, size);
+  GameRecord record;
+  std::string error;
+  if (!GameRecord::load(path, record, &error)) return !error.empty();
+  GameRecord again;
+  const std::string text = record.text();
+  return GameRecord::parse(text, again, &error) && again.text() == text && settingsInRange(record.settings);
+}
+
 Target targetNamed(const std::string& name) {
   if (name == "targa") return readTargaInput;
   if (name == "bmp") return readBmpInput;
   if (name == "image_load") return loadImageInput;
   if (name == "config") return readConfigInput;
+  if (name == "record") return readRecordInput;
   return nullptr;
 }
 

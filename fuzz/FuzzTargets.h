@@ -24,9 +24,12 @@ bool readBmpInput(const uint8_t* data, size_t size);
 bool loadImageInput(const uint8_t* data, size_t size);
 // SettingsReader::readFile on the input as a config file.
 bool readConfigInput(const uint8_t* data, size_t size);
+// GameRecord::load on the input as a record file; a record it takes is
+// written out again and must read back to the same text.
+bool readRecordInput(const uint8_t* data, size_t size);
 
 // The entry point of a target by its name ("targa", "bmp", "image_load",
-// "config"); null for an unknown name.
+// "config", "record"); null for an unknown name.
 using Target = bool (*)(const uint8_t* data, size_t size);
 Target targetNamed(const std::string& name);
 

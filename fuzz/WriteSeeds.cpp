@@ -1,6 +1,6 @@
 // Writes the seed corpus of every fuzz target: small valid files of each
 // kind the readers accept, built byte by byte, plus the game's own sprites
-// and config. Usage: fuzz_write_seeds OUTPUT_FOLDER SOURCE_FOLDER
+// and config, and two game records. Usage: fuzz_write_seeds OUTPUT_FOLDER SOURCE_FOLDER
 // Seeds land in OUTPUT_FOLDER/<target>/.
 
 #include <cstdio>
@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "game/GameRecorder.h"
+#include "game/HeadlessGame.h"
 #include "tests/support/GlContext.h"
 #include "tests/image/TestFiles.h"
 
@@ -130,6 +132,24 @@ std::vector<Bytes> configFiles(const fs::path& source) {
           text("n_moves_blue_ghosts 25\tlength_attack_mode 99999 data_timeout 7 speed fast\n")};
 }
 
+// Records of two short games as the programs write them: the built-in
+// player's under the shipped settings, and one cut by its move cap.
+std::vector<Bytes> recordFiles(const fs::path& source) {
+  std::vector<Bytes> files;
+  for (const long long cap : {200000LL, 400LL}) {
+    HeadlessGame game;
+    game.configure({{(source / "data" / "config.txt").string(), {{"green_ghost", 0}}}, cap});
+    GameRecorder recorder;
+    game.observeDecisions(&recorder);
+    recorder.begin("builtin", 3, cap);
+    const GameOutcome outcome = game.play(3);
+    game.observeDecisions(nullptr);
+    const std::string text = recorder.finish(outcome).text();
+    files.emplace_back(text.begin(), text.end());
+  }
+  return files;
+}
+
 // Writes one seed file per input into OUTPUT/target.
 void writeSeeds(const fs::path& output, const std::string& target, const std::vector<Bytes>& inputs) {
   const fs::path folder = output / target;
@@ -159,5 +179,6 @@ int main(int argc, char** argv) {
   writeSeeds(output, "bmp", bmpFiles());
   writeSeeds(output, "image_load", images);
   writeSeeds(output, "config", configFiles(source));
+  writeSeeds(output, "record", recordFiles(source));
   return 0;
 }

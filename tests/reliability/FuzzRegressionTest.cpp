@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path REGRESSIONS = fs::path(CHOMP_SOURCE_DIR) / "fuzz" / "regressions";
-const char* const TARGETS[] = {"targa", "bmp", "image_load", "config"};
+const char* const TARGETS[] = {"targa", "bmp", "image_load", "config", "record"};
 
 std::vector<uint8_t> readInput(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
