@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -82,6 +83,31 @@ TEST(PinnedGamesTest, seededGamesEndExactlyAsPinned) {
     ASSERT_TRUE(game.configure({{"", overrides}, 200000}));
     EXPECT_EQ(outcomeOf(game.play(p.seed)), p.outcome) << p.settings << ' ' << p.ghosts << ' ' << p.seed;
   }
+  resetGameState();
+}
+
+// The built-in player at its default parameters against all four ghosts,
+// seeds 1 to 200 under the built-in settings: the wins, the points and the
+// moves of all 200 games, and a hash of every game's outcome line, as the
+// player played them before its tunables became parameters.
+TEST(PinnedGamesTest, twoHundredSeedsAgainstAllFourGhostsPlayAsPinned) {
+  resetGameState();
+  HeadlessGame game;
+  ASSERT_TRUE(game.configure({{"", {}}, 200000}));
+  int won = 0;
+  long long score = 0, moves = 0;
+  std::uint64_t hash = 14695981039346656037ULL;
+  for (unsigned seed = 1; seed <= 200; ++seed) {
+    const GameOutcome o = game.play(seed);
+    won += o.won;
+    score += o.score;
+    moves += o.moves;
+    for (char c : outcomeOf(o) + '\n') hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+  }
+  EXPECT_EQ(won, 65);
+  EXPECT_EQ(score, 327940);
+  EXPECT_EQ(moves, 938409);
+  EXPECT_EQ(hash, 14828034845276254585ULL);
   resetGameState();
 }
 
