@@ -100,9 +100,11 @@ class X11Test : public ::testing::Test {
     ASSERT_FALSE(server->display().empty()) << "Xvfb did not start";
     writeFile("data/config.txt", config);
     // Under load a fresh Xvfb has now and then refused the game's first
-    // connection ("x11 not available") while accepting xdpyinfo's: the game
-    // is started again then, at most twice more.
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    // connections ("x11 not available") while accepting xdpyinfo's: the game
+    // is started again then, each time once the server has answered a
+    // client again, at most four times more.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+      if (attempt > 0) waitUntil([&] { return runProgram({"xdpyinfo", "-display", server->display()}).status == 0; });
       std::vector<std::string> args = {std::string(CHOMP_BINARY_DIR) + "/chompgame"};
       args.insert(args.end(), options.begin(), options.end());
       game = std::make_unique<ChildProcess>(ChildProcess::Options{
