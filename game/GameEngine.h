@@ -57,6 +57,7 @@ class GameEngine : public gxbase::GLWindow {
 
   // Set-up and run driver.
   void loadSprites();          // the food's and the actors' pictures
+  void loadFoodSprites();      // the dot's, the power pill's and the fruit's
   void resetGame();            // a new game of the rules, on the start screen
 
   // The settings of configSource into gameSettings (SettingsReader reads

@@ -60,6 +60,10 @@ void GameEngine::loadSprites() {
   for (Ghost* ghost : ghostsInPlayOrder()) {
     if (ghost != nullptr) ghost->loadSprites();
   }
+  loadFoodSprites();
+}
+
+void GameEngine::loadFoodSprites() {
   dotImage.Load("data//dot.tga");
   powerpillImage.Load("data//powerpill.tga");
   fruitImage.Load("data//fruit.tga");

@@ -31,9 +31,7 @@ bool GamePicture::open(std::string* why) {
   // The game window's own set-up (its context is current after Create),
   // without its configuration and game: those are the game state's already.
   setUpMazeView(kWidth, kHeight);
-  dotImage.Load("data//dot.tga");
-  powerpillImage.Load("data//powerpill.tga");
-  made->fruitImage.Load("data//fruit.tga");
+  made->loadFoodSprites();
   engine = std::move(made);
   return true;
 }
