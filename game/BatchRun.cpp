@@ -121,6 +121,7 @@ void BatchRun::workerMain(int fd, int* counter) {
   HeadlessGame game;
   // The variant and set played last, as one number: variant * sets + set.
   std::size_t configured = games();
+  std::string digest;  // of the settings configured, which every row names
   const std::size_t total = games();
   for (;;) {
     const std::size_t index = static_cast<std::size_t>(__atomic_fetch_add(counter, 1, __ATOMIC_RELAXED));
@@ -134,6 +135,7 @@ void BatchRun::workerMain(int fd, int* counter) {
       settings.player = variant;
       if (!game.configure(settings)) _exit(1);
       configured = group;
+      digest = SettingsReader::rulesDigest(gameSettings);
     }
     const unsigned seed = plan.seeds[index % plan.seeds.size()];
     // Only a game that may be kept has its decisions noted.
@@ -142,7 +144,7 @@ void BatchRun::workerMain(int fd, int* counter) {
     game.observeDecisions(noting ? &recorder : nullptr);
     if (noting) recorder.begin("builtin", seed, plan.settings.maxMoves);
     const GameOutcome outcome = game.play(seed);
-    const OutcomeRow row{plan.sets[set], outcome, SettingsReader::rulesDigest(gameSettings), variant};
+    const OutcomeRow row{plan.sets[set], outcome, digest, variant};
     // An unended game has no results line: its fields cannot say "unended".
     std::string lost;
     if (!plan.resultsFile.empty() && !row.outcome.unended && !game.appendResults(plan.resultsFile.c_str())) {
