@@ -41,19 +41,10 @@ const GameRecord& GameRecorder::finish(const GameOutcome& outcome, bool stopped)
 GameOutcome GameRecorder::outcomeOf(const GameRules& rules, unsigned seed) {
   GameOutcome o;
   o.seed = seed;
-  o.won = gameWon;
-  o.lost = rules.gameLost && !gameWon;
-  o.score = chomper != nullptr ? chomper->getScore() : 0;
+  rules.noteOutcome(o);
   o.moves = rules.movesPlayed;
   // Food never comes back within a game: what is gone from the level was eaten.
   o.dots = countCode(mazeTemplate, CELL_DOT) - countCode(maze, CELL_DOT);
   o.pills = countCode(mazeTemplate, CELL_POWERPILL) - countCode(maze, CELL_POWERPILL);
-  o.fruits = rules.fruitsEaten;
-  o.ghosts = rules.ghostsEaten;
-  if (o.lost) {
-    const int place = rules.catcherPlace();
-    o.caughtBy = place < 0 ? NO_GHOST : GHOST_RED + place;
-  }
-  o.foodLeft = foodLeft;
   return o;
 }

@@ -199,6 +199,19 @@ int GameRules::catcherPlace() const {
   return -1;
 }
 
+void GameRules::noteOutcome(GameOutcome& o) const {
+  o.won = gameWon;
+  o.lost = gameLost && !gameWon;
+  o.score = chomper != nullptr ? chomper->getScore() : 0;
+  o.fruits = fruitsEaten;
+  o.ghosts = ghostsEaten;
+  if (o.lost) {
+    const int place = catcherPlace();
+    o.caughtBy = place < 0 ? NO_GHOST : GHOST_RED + place;
+  }
+  o.foodLeft = foodLeft;
+}
+
 void GameRules::updatePhases() {
   // A phase whose countdown starts at n >= 1 lasts n moves; one at 0 lasts one.
   if (Ghost::isScatterMode()) {

@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/GameOutcome.h"
+
 class DecisionObserver;
 class Ghost;
 
@@ -41,6 +43,10 @@ class GameRules {
   // The first active ghost, in play order, that is not blue and is close
   // enough to catch the chomper; -1 for none.
   int catcherPlace() const;
+  // What the game state says of the game's outcome so far: won, lost, the
+  // score, fruits and ghosts eaten, the ghost that caught the chomper and
+  // the food left. The moves, the food eaten and the seed are the caller's.
+  void noteOutcome(GameOutcome& outcome) const;
   void updateFruit();
   void endBluePeriod();
   void checkMeetings();

@@ -151,15 +151,8 @@ void HeadlessGame::noteMove(int foodBefore, int codeEaten) {
   const bool ate = foodLeft != foodBefore;
   current.dots += ate && codeEaten == CELL_DOT ? 1 : 0;
   current.pills += ate && codeEaten == CELL_POWERPILL ? 1 : 0;
-  current.fruits = rules->fruitsEaten;
-  current.ghosts = rules->ghostsEaten;
-  current.score = chomperPlayer->getScore();
-  current.foodLeft = foodLeft;
-  current.won = gameWon;
-  current.lost = rules->gameLost && !gameWon;
+  rules->noteOutcome(current);
   if (current.lost) {
-    const int place = rules->catcherPlace();
-    current.caughtBy = place < 0 ? NO_GHOST : GHOST_RED + place;
     const CellPos cell = chomperPlayer->cellPosition();
     current.caughtCol = cell.getCol();
     current.caughtRow = cell.getRow();
