@@ -24,6 +24,7 @@
 //
 // A stopped game's moves are its last move: replaying it stops there.
 
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -52,6 +53,10 @@ struct GameRecord {
   GameSettings settings;
   GameOutcome outcome;             // outcome.seed is `seed`
   std::vector<RecordedDecision> decisions;
+
+  // The move its game is played again to at most: a stopped record's last
+  // move, else the cap it was played with (none: no cap).
+  long long replayCap() const { return stopped ? outcome.moves : (maxMoves > 0 ? maxMoves : LLONG_MAX); }
 
   // The record as its file holds it.
   std::string text() const;

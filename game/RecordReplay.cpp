@@ -1,7 +1,5 @@
 #include "game/RecordReplay.h"
 
-#include <climits>
-
 #include "game/RecordCursor.h"
 
 HeadlessSettings settingsOfRecord(const GameRecord& record) {
@@ -9,7 +7,7 @@ HeadlessSettings settingsOfRecord(const GameRecord& record) {
   // No file and no single settings: the record's settings stand for the file.
   settings.fileSettings = record.settings;
   settings.player = record.parameters;
-  settings.maxMoves = record.stopped ? record.outcome.moves : (record.maxMoves > 0 ? record.maxMoves : LLONG_MAX);
+  settings.maxMoves = record.replayCap();
   return settings;
 }
 

@@ -5,7 +5,6 @@
 #include "game/RecordWatch.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 
 #include "game/FrameTimer.h"
@@ -73,8 +72,7 @@ bool RecordWatch::playMove(GameEngine& engine) {
   engine.rules.gameTick();
   engine.rules.advanceMoveClock();
   ++engine.gameMoves;
-  const long long cap = rec.stopped ? rec.outcome.moves : (rec.maxMoves > 0 ? rec.maxMoves : LLONG_MAX);
-  if (gameWon || engine.rules.gameLost || moves() >= cap || follow.departed()) endGame(engine);
+  if (gameWon || engine.rules.gameLost || moves() >= rec.replayCap() || follow.departed()) endGame(engine);
   return !finished;
 }
 
@@ -147,22 +145,22 @@ void RecordWatch::idle(GameEngine& engine) {
 
 void RecordWatch::key(int key) {
   switch (key) {
-    case 0x20:
+    case KEY_START:
       paused = !paused;
       if (!paused) restartPace();
       std::fprintf(stderr, "chompgame: %s at move %lld\n", paused ? "paused" : "watching", moves());
       break;
-    case 0x27:  // right arrow
+    case KEY_RIGHT:
     case 'N':
       paused = true;
       stepWanted = true;
       break;
-    case 0x26:  // up arrow
+    case KEY_UP:
     case 0xBB:  // the key of = and +
     case 0x6B:  // + of the number pad
       setSpeed(pace * 2);
       break;
-    case 0x28:  // down arrow
+    case KEY_DOWN:
     case 0xBD:  // the key of - and _
     case 0x6D:  // - of the number pad
       setSpeed(pace / 2);
