@@ -132,7 +132,7 @@ bool readGhostSets(const HeadlessSettings& settings, const SimOptions& sim, std:
     }
     if (std::find(sets.begin(), sets.end(), set) == sets.end()) sets.push_back(set);
   }
-  if (sets.empty()) sets.push_back(GhostSet::enabledIn(SettingsReader::read(settings.config, &*settings.fileSettings)));
+  if (sets.empty()) sets.push_back(GhostSet::enabledIn(settings.inForce()));
   return true;
 }
 

@@ -25,6 +25,10 @@ void HeadlessSettings::readFileNow() {
   if (!fileSettings) fileSettings = SettingsReader::readFile(config.file.c_str());
 }
 
+GameSettings HeadlessSettings::inForce() const {
+  return SettingsReader::read(config, fileSettings ? &*fileSettings : nullptr);
+}
+
 bool HeadlessGame::isSettingKey(const std::string& key) { return SettingsReader::isKey(key); }
 
 bool HeadlessGame::configure(const HeadlessSettings& wanted, std::string* unknownKey) {
@@ -43,7 +47,7 @@ bool HeadlessGame::configure(const HeadlessSettings& wanted, std::string* unknow
   setChomper(chomperPlayer.get());
   rules = std::make_unique<GameRules>();
   rules->observer = observer;
-  gameSettings = SettingsReader::read(headless.config, headless.fileSettings ? &*headless.fileSettings : nullptr);
+  gameSettings = headless.inForce();
   gameSettings.keyboardControl = false;
   rules->createGhosts();
   rules->resetGame();

@@ -46,6 +46,8 @@ struct HeadlessSettings {
 
   // Reads the file into fileSettings unless they hold it already.
   void readFileNow();
+  // The settings these give: the file (or what it said), then the single settings.
+  GameSettings inForce() const;
 };
 
 class HeadlessGame {

@@ -119,13 +119,9 @@ ChompEnv::ChompEnv(const HeadlessSettings& settings) : own(settings) {
 
 ChompEnv* ChompEnv::current() { return envOpen() ? openEnv : nullptr; }
 
-GameSettings settingsInForce(const HeadlessSettings& settings) {
-  return SettingsReader::read(settings.config, settings.fileSettings ? &*settings.fileSettings : nullptr);
-}
+std::string ChompEnv::settingsText() const { return SettingsReader::text(own.inForce()); }
 
-std::string ChompEnv::settingsText() const { return SettingsReader::text(settingsInForce(own)); }
-
-std::string ChompEnv::settingsDigest() const { return SettingsReader::rulesDigest(settingsInForce(own)); }
+std::string ChompEnv::settingsDigest() const { return SettingsReader::rulesDigest(own.inForce()); }
 
 ChompEnv::~ChompEnv() { release(); }
 

@@ -112,8 +112,6 @@ const py::object& defaultConfig();
 // ValueError (unknown setting, negative value, max_moves < 1) or
 // FileNotFoundError.
 HeadlessSettings settingsFrom(const py::object& config, const py::dict& settings, long long maxMoves);
-// The settings a game with these headless settings is played under.
-GameSettings settingsInForce(const HeadlessSettings& settings);
 // The settings of a text that SettingsReader::text wrote; ValueError naming
 // the line it cannot take.
 HeadlessSettings settingsOfText(const std::string& text, long long maxMoves);

@@ -35,7 +35,7 @@ ChompEnv& currentEnv() {
 }
 
 std::string settingsTextOf(const py::object& config, const py::dict& settings) {
-  return SettingsReader::text(settingsInForce(settingsFrom(config, settings, DEFAULT_MAX_MOVES)));
+  return SettingsReader::text(settingsFrom(config, settings, DEFAULT_MAX_MOVES).inForce());
 }
 
 py::dict evaluateFromPython(const py::object& policy, const py::object& games, const py::object& seed,
